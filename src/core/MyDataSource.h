@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+#include "cwRecords.h"
+
+class QWidget;
+class cwTableView;
+class cwCheckViewCtrl;
+
+// The application controller: the budget model, its categories and totals, the budget
+// table, the document commands and synchronisation. One instance lives for the whole run;
+// every other class reaches it through getMyDataSource(). Its members are defined in the
+// source files of the concerns they serve.
+class MyDataSource : public QObject
+{
+    Q_OBJECT
+
+public:
+    // ---- model and start-up (core/MyDataSource.cpp) ----
+    MyDataSource();
+    ~MyDataSource() override;
+    static MyDataSource* getMyDataSource();
+    static void initialize();  // registers the preference defaults
+
+    QList<cwRecord>& getCatArray();
+    cwCategoryData& getCatDataDictionary();
+    QString getVersion() const;
+    bool isEnvelopeEnabled() const;
+    cwCheckViewCtrl* getCheckView() const;
+    QWidget* getMainWindow() const;
+
+    QString monthFriendlyName(const QString& monthId) const;  // null QString for any other text
+    int monthIndex(const QString& monthId) const;
+    QString monthIdString(int index) const;
+    const QStringList& monthIds() const;
+    const QStringList& monthNames() const;
+
+    int modalAlertMessage(const QString& message, const QString& title, bool withCancel, QWidget* window);
+
+    // ---- categories (core/MyDataSourceCategories.cpp) ----
+    int createCategory(const QString& name, const QString& value);
+    void renameCategory(int index, const QString& newName);
+    void deleteCategoryByIndex(int index);
+
+    // ---- totals and averages (core/MyDataSourceTotals.cpp) ----
+    void updateView();
+    void updateTotalsForMonth(const QString& columnId);
+    QString calculateBudgetForColumnId(const QString& monthId) const;
+    void updateAveragesForCategory(int index);
+
+    // ---- data file (datafile/MyDataSourceFile.cpp) ----
+
+    // ---- document commands (datafile/MyDataSourceDocument.cpp) ----
+
+    // ---- budget table (core/MyDataSourceGrid.cpp) ----
+
+    // ---- commands and menus (core/MyDataSourceCommands.cpp) ----
+
+    // ---- synchronisation (sync/MyDataSourceSync.cpp) ----
+
+private:
+    // ---- model state ----
+    QStringList _monthIds;
+    QStringList _monthNames;
+    QMap<QString, QString> _monthFriendlyNames;
+    QList<cwRecord> _catArray;
+    cwCategoryData _catData;
+    QMap<QString, QString> _monthlyBudget;
+    QString _fileName;
+    bool _envelopeMode = false;
+    QString _appVersion;
+    int _selectedTab = 0;
+    bool _fileSynced = false;
+
+    // ---- window outlets (null without a window) ----
+    QWidget* _mainWindow = nullptr;
+    cwTableView* _ourTableView = nullptr;
+    cwCheckViewCtrl* _checkView = nullptr;
+
+    // ---- document state ----
+
+    // ---- synchronisation state ----
+};
