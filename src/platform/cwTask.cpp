@@ -14,7 +14,7 @@ bool cwTask::launch(const QString& launchPath, const QStringList& arguments)
 {
     _process->setProgram(launchPath);
     _process->setArguments(arguments);
-    _process->start(QIODevice::NotOpen);
+    _process->start();
     // The start is confirmed (or refused) by the operating system at once; waiting for it
     // here makes a missing or unusable program a result instead of a later surprise.
     _launched = _process->waitForStarted(-1);
