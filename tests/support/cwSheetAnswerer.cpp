@@ -41,14 +41,15 @@ cwSheetAnswerer::cwSheetAnswerer()
     _timer.start();
 }
 
-void cwSheetAnswerer::expect(const QString& title, const QString& message, const QString& button)
+void cwSheetAnswerer::expect(const QString& title, const QString& message, const QString& button,
+                             Inspector inspect)
 {
-    _expected.append({title, message, button, QString(), false});
+    _expected.append({title, message, button, QString(), false, inspect});
 }
 
 void cwSheetAnswerer::expectFile(const QString& message, const QString& path)
 {
-    _expected.append({QString(), message, QString(), path, true});
+    _expected.append({QString(), message, QString(), path, true, {}});
 }
 
 bool cwSheetAnswerer::allAnswered() const
@@ -139,6 +140,8 @@ void cwSheetAnswerer::answer(QDialog* sheet)
         _failures.append(QString("Sheet title \"%1\", expected \"%2\"").arg(_lastTitle, e.title));
     if (!e.message.isNull() && e.message != _lastMessage)
         _failures.append(QString("Sheet message \"%1\", expected \"%2\"").arg(_lastMessage, e.message));
+    if (e.inspect)
+        e.inspect(sheet);
 
     auto* chooser = sheet->findChild<QFileDialog*>();
     if (e.filePanel != (chooser != nullptr)) {

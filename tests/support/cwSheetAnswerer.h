@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 class QDialog;
 
 // Answers the program's sheets, alerts and file panels through their real buttons while the
@@ -21,8 +23,11 @@ class cwSheetAnswerer : public QObject
 public:
     static cwSheetAnswerer& instance();
 
-    // A null title or message is not checked.
-    void expect(const QString& title, const QString& message, const QString& button);
+    // A null title or message is not checked. The inspector, when given, looks at the sheet
+    // as the user sees it, just before the button is pressed.
+    using Inspector = std::function<void(QDialog*)>;
+    void expect(const QString& title, const QString& message, const QString& button,
+                Inspector inspect = {});
     void expectFile(const QString& message, const QString& path);
 
     bool allAnswered() const;
@@ -48,6 +53,7 @@ private:
         QString button;
         QString path;
         bool filePanel = false;
+        Inspector inspect;
     };
     QList<Expectation> _expected;
     QStringList _failures;
