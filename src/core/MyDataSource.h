@@ -15,6 +15,7 @@ class cwPrefWindowCtrl;
 class cwWSBudget;
 class cwHelpWindow;
 class QAction;
+class QAbstractButton;
 
 // The application controller: the budget model, its categories and totals, the budget
 // table, the document commands and synchronisation. One instance lives for the whole run;
@@ -50,6 +51,7 @@ public:
     // ---- alerts (core/MyDataSourceAlert.cpp) ----
     // 1 for OK, 0 for Cancel. Without a main window the alert is written to standard error,
     // kept for takeHeadlessAlerts() and answered OK.
+    void initView();  // the main window to the front, then updateView
     int modalAlertMessage(const QString& message, const QString& title, bool withCancel, QWidget* window);
     struct HeadlessAlert
     {
@@ -76,6 +78,7 @@ public:
     void updateAveragesForCategory(int index);
 
     // ---- data file (datafile/MyDataSourceFile.cpp) ----
+    void loadFile(const QString& path);
 
     // ---- document commands (datafile/MyDataSourceDocument.cpp) ----
 
@@ -126,6 +129,7 @@ private:
     QWidget* _mainWindow = nullptr;
     cwTableView* _ourTableView = nullptr;
     cwCheckViewCtrl* _checkView = nullptr;
+    QAbstractButton* _fillEnvelope = nullptr;
 
     // ---- alert state ----
     QList<HeadlessAlert> _headlessAlerts;
