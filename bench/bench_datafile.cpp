@@ -64,7 +64,6 @@ double bestOf(const std::function<void()>& work, const std::function<void()>& pr
     double best = 1e300;
     for (int run = 0; run < 3; ++run) {
         prepare();
-        malloc_trim(0);
         const double start = threadMilliseconds();
         work();
         best = std::min(best, threadMilliseconds() - start);

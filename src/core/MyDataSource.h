@@ -89,8 +89,12 @@ signals:
 
 private:
     void reloadBudgetTable();
-    int activeMonthCount() const;
+    using MonthMaps = QList<const cwMonthMap*>;  // the user categories' month maps in row order
+    MonthMaps userMonthMaps() const;
+    int activeMonthCount(const MonthMaps& months) const;
     qint64 averageOfRow(const cwRecord& row, int activeMonths) const;
+    void updateTotalsForMonth(const QString& columnId, const MonthMaps& months, int activeMonths);
+    QString calculateBudgetForColumnId(const QString& monthId, const MonthMaps& months) const;
 
     // ---- model state ----
     QStringList _monthIds;
