@@ -12,6 +12,7 @@ class TestCommandLine : public QObject
 private slots:
     void table_data();
     void table();
+    void fileNames();
     void unreadableFiles_data();
     void unreadableFiles();
     void help();
@@ -69,6 +70,21 @@ void TestCommandLine::table()
     QCOMPARE(result.err, QString());
     QCOMPARE(result.out, expected);
     QCOMPARE(result.exitCode, 0);
+}
+
+// A relative name, and names the program could take for escaped ones, open the file they name.
+void TestCommandLine::fileNames()
+{
+    QTemporaryDir dir;
+    for (const QString& name : {QString("100% sure.txt"), QString("My%20Budget.txt"), QString("Café.txt")}) {
+        QVERIFY(QFile::copy(kFixture, dir.filePath(name)));
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.start(COINWICK_BINARY, {"--table", name});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.readAllStandardError(), QByteArray());
+        QCOMPARE(process.readAllStandardOutput().count('\n'), 5);
+    }
 }
 
 void TestCommandLine::unreadableFiles_data()

@@ -22,6 +22,7 @@ private slots:
     void readerRules_data();
     void readerRules();
     void sortDataOffKeepsFileOrder();
+    void eraseThenLoadAgain();
     void failures_data();
     void failures();
     void roundTripOfRandomModels();
@@ -224,6 +225,32 @@ void TestDataFile::sortDataOffKeepsFileOrder()
         category("Food", {"3", "9\t ", "0\t", "__ENVELOPE__", "1\t ", "12\t", "b", "2\t ", "3\t", "c"}))));
     QCOMPARE(started.model.getCatDataDictionary().value("Food").value("jan"),
              (cwMonthList{envelope("9.00"), entry("12", "1.00", "b", "", " "), entry("3", "2.00", "c", "", " ")}));
+}
+
+// Opening a file erases the model first; the same file read again gives the same model.
+void TestDataFile::eraseThenLoadAgain()
+{
+    StartedModel started;
+    MyDataSource& model = started.model;
+    model.setFileName(kFixture);
+    model.loadFile(kFixture);
+    model.createCategory("Extra", "0");
+    const cwCategoryData loaded = model.getCatDataDictionary();
+
+    model.eraseAllData();
+    QCOMPARE(model.getCatArray().size(), 3);
+    QVERIFY(model.getCatDataDictionary().isEmpty());
+    for (const QString& month : model.monthIds()) {
+        QCOMPARE(model.getMonthlyBudget().value(month), QString("0"));
+        QCOMPARE(model.getCatArray()[0].value(month), QString("0"));
+        QCOMPARE(model.getCatArray()[1].value(month), QString("0"));
+    }
+    QCOMPARE(cwUserDefaults::standardUserDefaults().stringForKey("DataFile"), kFixture);
+
+    model.loadFile(kFixture);
+    QCOMPARE(model.getCatDataDictionary().keys(), QStringList{"Groceries"});
+    QCOMPARE(model.getCatDataDictionary().value("Groceries"), loaded.value("Groceries"));
+    QCOMPARE(model.getCatArray()[1].value("jan"), QString("2454.8"));
 }
 
 void TestDataFile::failures_data()

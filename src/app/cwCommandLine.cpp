@@ -2,6 +2,7 @@
 
 #include "MyDataSource.h"
 #include "cwBudgetCellText.h"
+#include "cwURLFormat.h"
 #include "cwUserDefaults.h"
 
 #include <QCommandLineParser>
@@ -74,8 +75,10 @@ int cwCommandLine::printTable(const QString& file, bool envelope, bool raw)
     MyDataSource model;
     model.createFixedRows();
     model.setEnvelopeMode(envelope);
-    // The program's file names are absolute paths; the shell's may be relative.
-    model.loadFile(QFileInfo(file).absoluteFilePath());
+    // The shell gives a plain path, maybe relative; the program takes a name with a "%" for an
+    // escaped one, so such a name is handed over escaped.
+    const QString path = QFileInfo(file).absoluteFilePath();
+    model.loadFile(path.contains(u'%') ? escapedFilePath(path) : path);
     if (!model.takeHeadlessAlerts().isEmpty())
         return 1;  // the alert's message is already on standard error
 

@@ -10,10 +10,12 @@ QString URLToFilePath(const QString& url)
 
 QString filePathToURL(const QString& path)
 {
-    if (path.contains(u'%'))
-        return QStringLiteral("file://") + path;
+    return QStringLiteral("file://") + (path.contains(u'%') ? path : escapedFilePath(path));
+}
+
+QString escapedFilePath(const QString& plainPath)
+{
     // Everything that may stand in a URL's path stays; anything else, "#" and "?" included,
     // is escaped so that the URL names the same file.
-    const QByteArray escaped = QUrl::toPercentEncoding(path, "/!$&'()*+,;=:@");
-    return QStringLiteral("file://") + QString::fromLatin1(escaped);
+    return QString::fromLatin1(QUrl::toPercentEncoding(plainPath, "/!$&'()*+,;=:@"));
 }

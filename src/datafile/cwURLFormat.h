@@ -8,6 +8,8 @@
 
 // The text with every "file://localhost" removed.
 QString URLToFilePath(const QString& url);
-// "file://" and the escaped path; a plain path is escaped first, characters beyond ASCII
-// as UTF-8 percent escapes.
+// "file://" and the escaped path; a plain path is escaped first (escapedFilePath).
 QString filePathToURL(const QString& path);
+// The escaped form of a plain path: everything a URL path cannot hold as a percent escape,
+// characters beyond ASCII as UTF-8.
+QString escapedFilePath(const QString& plainPath);
