@@ -8,6 +8,13 @@
 class QWidget;
 class cwTableView;
 class cwCheckViewCtrl;
+class cwTask;
+class cwProgressWinController;
+class cwAboutWinCtrl;
+class cwPrefWindowCtrl;
+class cwWSBudget;
+class cwHelpWindow;
+class QAction;
 
 // The application controller: the budget model, its categories and totals, the budget
 // table, the document commands and synchronisation. One instance lives for the whole run;
@@ -75,8 +82,27 @@ public:
     // ---- budget table (core/MyDataSourceGrid.cpp) ----
 
     // ---- commands and menus (core/MyDataSourceCommands.cpp) ----
+    void btnHelp();
+    void btnTest();
+    void openAboutPanel();
+    void openPrefsPanel();  // then applies the envelope mode chosen
+    void menuWSBudget();
+    void modalWorkSheet();
+    // Items tagged 20002 to 20004 need file operations to be allowed, 20005 a current file too.
+    bool validateMenuItem(const QAction* item) const;
+    // Starts the companion application when SVNRunScript and SyncData are on. False when the
+    // program must end instead of starting (the companion could not be found).
+    bool startCompanionApplication();
 
     // ---- synchronisation (sync/MyDataSourceSync.cpp) ----
+    // Brings the current file's folder up to date, then loads _pendingFile: waited for, or with
+    // detach in the background, where svnUpdateFinished handles the end.
+    void doSvnUpdate(bool detach);
+    void svnUpdateFinished(cwTask* task);
+    void doSvnCommit();
+    // A detached update still running is waited for and its end handled; every file command
+    // calls this first, so that the end never loads a file over newer work.
+    void waitForSvnUpdate();
 
 private:
     void reloadBudgetTable();
@@ -104,7 +130,24 @@ private:
     // ---- alert state ----
     QList<HeadlessAlert> _headlessAlerts;
 
+    // ---- command sheets, made at first use ----
+    cwAboutWinCtrl* _aboutWindow = nullptr;
+    cwPrefWindowCtrl* _prefWindow = nullptr;
+    cwWSBudget* _budgetWorkSheet = nullptr;
+    cwHelpWindow* _helpWindow = nullptr;
+
     // ---- document state ----
 
     // ---- synchronisation state ----
+    cwTask* _svnTask = nullptr;
+    cwProgressWinController* _progressWindow = nullptr;
+    QString _pendingFile;
+    bool _svnUpdateDetached = false;  // the running update is a detached one
+    bool _syncFailed = false;         // an update failed during this run: file operations are refused
+
+    void openProgressWindow(const QString& message);
+    void closeProgressWindow();
+    void waitForSvnTask();
+    void finishSvnUpdate(bool detached, bool started);
+    void releaseSvnTask();
 };
