@@ -1,11 +1,18 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
+#include <QSet>
 #include <QStringList>
 
 #include "cwRecords.h"
+#include "cwTableDataSource.h"
 
+class QAbstractButton;
+class QTabWidget;
 class QWidget;
+class cwMainWindow;
+class cwNotifyWinCtrl;
 class cwTableView;
 class cwCheckViewCtrl;
 class cwTask;
@@ -20,7 +27,7 @@ class QAction;
 // table, the document commands and synchronisation. One instance lives for the whole run;
 // every other class reaches it through getMyDataSource(). Its members are defined in the
 // source files of the concerns they serve.
-class MyDataSource : public QObject
+class MyDataSource : public QObject, public cwTableDataSource
 {
     Q_OBJECT
 
@@ -46,6 +53,16 @@ public:
     QString monthIdString(int index) const;
     const QStringList& monthIds() const;
     const QStringList& monthNames() const;
+
+    // ---- main window, start-up and tabs (core/MyDataSourceWindow.cpp) ----
+    // Builds the main window from its form, connects it and runs the start-up sequence; false
+    // when the program must end instead (the companion application could not be started).
+    bool loadMainWindow();
+    bool awakeFromNib();
+    void initView();  // the main window to the front, all totals recomputed
+    void didSelectTabViewItem(int index);
+    void windowWillClose();
+    int getSelectedTab() const;
 
     // ---- alerts (core/MyDataSourceAlert.cpp) ----
     // 1 for OK, 0 for Cancel. Without a main window the alert is written to standard error,
@@ -78,8 +95,35 @@ public:
     // ---- data file (datafile/MyDataSourceFile.cpp) ----
 
     // ---- document commands (datafile/MyDataSourceDocument.cpp) ----
+    void setFileName(const QString& name);
+    QString getFileName() const;
+    bool promptUserFileName(const QString& message);
+    bool fileOperationsAllowed();
+    void eraseAllData();
+    bool saveToFileWithSync(bool sync, bool prompt);
+    void loadFromFile(const QString& path, bool sync, bool detach);
+    void menuNewFile();
+    void menuOpenFile();
+    void menuSave();
+    void menuSaveAs();
+    void menuQuit();
+    // The system's request to open a file (a plain path); always answers true.
+    bool openFile(const QString& path);
 
     // ---- budget table (core/MyDataSourceGrid.cpp) ----
+    static QStringList budgetColumnIds(const QStringList& monthIds);  // "desc", "average", the months
+    int numberOfRowsInTableView() override;
+    QVariant objectValueForTableColumn(const QString& column, int row) override;
+    void setObjectValue(const QVariant& value, const QString& column, int row) override;
+    bool shouldEditTableColumn(const QString& column, int row) override;
+    bool shouldSelectRow(int row) override;
+    bool writeRowsWithIndexes(const QList<int>& rows, QMimeData* pasteboard) override;
+    Qt::DropActions validateDrop(const QMimeData* info, int proposedRow, DropOperation operation) override;
+    bool acceptDrop(const QMimeData* info, int row, DropOperation operation) override;
+    QString getDataForColumnIndex(int column, int row);
+    QRect rectOfTableColumn(int column) const;
+    void btnNewCategory();
+    void btnDeleteCategory();
 
     // ---- commands and menus (core/MyDataSourceCommands.cpp) ----
     void btnHelp();
@@ -104,6 +148,10 @@ public:
     // calls this first, so that the end never loads a file over newer work.
     void waitForSvnUpdate();
 
+signals:
+    // The program is done: the application should end (quit, or the main window closed).
+    void terminateRequested();
+
 private:
     void reloadBudgetTable();
     int activeMonthCount() const;
@@ -126,6 +174,15 @@ private:
     QWidget* _mainWindow = nullptr;
     cwTableView* _ourTableView = nullptr;
     cwCheckViewCtrl* _checkView = nullptr;
+    QTabWidget* _ourTabView = nullptr;
+    QAbstractButton* _fillEnvelope = nullptr;
+    QAbstractButton* _menuWSBudget = nullptr;
+    cwNotifyWinCtrl* _dynamicAlertSheet = nullptr;  // made at the first alert with a window
+
+    // ---- budget table state ----
+    QSet<QString> _reportedBadValues;  // stored values already reported as not a number
+    int _badValuesToReport = 0;        // found while drawing, reported once the drawing is done
+    void reportBadValues();
 
     // ---- alert state ----
     QList<HeadlessAlert> _headlessAlerts;
@@ -137,6 +194,9 @@ private:
     cwHelpWindow* _helpWindow = nullptr;
 
     // ---- document state ----
+    int _quitCount = 0;
+    void selectBudgetTab();  // the register's month goes back into the model before a file command
+    bool writeDataFile(const QString& fileName, const QByteArray& contents) const;
 
     // ---- synchronisation state ----
     cwTask* _svnTask = nullptr;
