@@ -95,6 +95,7 @@ private slots:
     void refusedNames();
     void dragAndDropKeepFixedRows();
     void badStoredValueReportedOnce();
+    void alertDuringAlertIsStacked();
 
     void saveWithoutNameCancelled();
     void failedWriteSavesUnderNewName();
@@ -320,6 +321,19 @@ void TestMainWindow::badStoredValueReportedOnce()
     QCOMPARE(p.cell(0, "apr"), QString("0"));
 }
 
+void TestMainWindow::alertDuringAlertIsStacked()
+{
+    Program p;
+    auto& answers = cwSheetAnswerer::instance();
+    int inner = -1;
+    answers.expect("First", "One", "OK", [&](QDialog*) {
+        inner = p.source.modalAlertMessage("Two", "Second", true, nullptr);
+    });
+    answers.expect("Second", "Two", "Cancel");
+    QCOMPARE(p.source.modalAlertMessage("One", "First", true, nullptr), 1);
+    QCOMPARE(inner, 0);
+}
+
 void TestMainWindow::saveWithoutNameCancelled()
 {
     Program p;
@@ -388,7 +402,7 @@ void TestMainWindow::openingInvalidFileForgetsName()
     p.addCategory("Food");
     const QString saved = _files.filePath("before.txt");
     p.source.setFileName(saved);
-    cwSheetAnswerer::instance().expect(QString(), QString(), "OK");
+    cwSheetAnswerer::instance().expect("WARNING", "Selected file is NOT a valid data file\n", "OK");
     QVERIFY(p.source.openFile(path));
     QCOMPARE(p.source.getFileName(), QString());
     QCOMPARE(p.window()->windowTitle(), QString());

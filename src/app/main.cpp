@@ -3,8 +3,12 @@
 
 #include "MyDataSource.h"
 
+#include "cwCommandLine.h"
+
 int main(int argc, char* argv[])
 {
+    if (cwCommandLine::handles(argc, argv))
+        return cwCommandLine::run(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Coinwick");
     QApplication::setApplicationVersion(COINWICK_VERSION);

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QSet>
 #include <QStringList>
+#include <QUrl>
 
 #include "cwRecords.h"
 #include "cwTableDataSource.h"
@@ -93,6 +94,8 @@ public:
     void updateAveragesForCategory(int index);
 
     // ---- data file (datafile/MyDataSourceFile.cpp) ----
+    QByteArray buildData() const;
+    void loadFile(const QString& path);
 
     // ---- document commands (datafile/MyDataSourceDocument.cpp) ----
     void setFileName(const QString& name);
@@ -151,11 +154,17 @@ public:
 signals:
     // The program is done: the application should end (quit, or the main window closed).
     void terminateRequested();
+    // A data file was opened for reading: the place for the recent-documents list.
+    void recentDocumentNoted(const QUrl& url);
 
 private:
     void reloadBudgetTable();
-    int activeMonthCount() const;
+    using MonthMaps = QList<const cwMonthMap*>;  // the user categories' month maps in row order
+    MonthMaps userMonthMaps() const;
+    int activeMonthCount(const MonthMaps& months) const;
     qint64 averageOfRow(const cwRecord& row, int activeMonths) const;
+    void updateTotalsForMonth(const QString& columnId, const MonthMaps& months, int activeMonths);
+    QString calculateBudgetForColumnId(const QString& monthId, const MonthMaps& months) const;
 
     // ---- model state ----
     QStringList _monthIds;

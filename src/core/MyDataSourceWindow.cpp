@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QUrl>
 
 #include "cwMainWindow.h"
 #include "cwRecentDocuments.h"
@@ -68,6 +69,8 @@ bool MyDataSource::loadMainWindow()
     connect(ui->_menuWSBudget, &QPushButton::clicked, this, &MyDataSource::menuWSBudget);
     connect(_ourTabView, &QTabWidget::currentChanged, this, &MyDataSource::didSelectTabViewItem);
     connect(window, &cwMainWindow::windowWillClose, this, &MyDataSource::windowWillClose);
+    connect(this, &MyDataSource::recentDocumentNoted, this,
+            [](const QUrl& url) { cwRecentDocuments::noteNewRecentDocumentURL(url.toString()); });
 
     connect(ui->actionNew, &QAction::triggered, this, &MyDataSource::menuNewFile);
     connect(ui->actionOpen, &QAction::triggered, this, &MyDataSource::menuOpenFile);

@@ -8,9 +8,9 @@
 
 #include "cwLog.h"
 #include "cwOpenPanel.h"
-#include "cwPathConversions.h"
 #include "cwRecentDocuments.h"
 #include "cwSavePanel.h"
+#include "cwURLFormat.h"
 #include "cwUserDefaults.h"
 
 namespace {
