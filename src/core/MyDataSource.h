@@ -1,12 +1,19 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
+#include <QSet>
 #include <QStringList>
 #include <QUrl>
 
 #include "cwRecords.h"
+#include "cwTableDataSource.h"
 
+class QAbstractButton;
+class QTabWidget;
 class QWidget;
+class cwMainWindow;
+class cwNotifyWinCtrl;
 class cwTableView;
 class cwCheckViewCtrl;
 class cwTask;
@@ -16,13 +23,12 @@ class cwPrefWindowCtrl;
 class cwWSBudget;
 class cwHelpWindow;
 class QAction;
-class QAbstractButton;
 
 // The application controller: the budget model, its categories and totals, the budget
 // table, the document commands and synchronisation. One instance lives for the whole run;
 // every other class reaches it through getMyDataSource(). Its members are defined in the
 // source files of the concerns they serve.
-class MyDataSource : public QObject
+class MyDataSource : public QObject, public cwTableDataSource
 {
     Q_OBJECT
 
@@ -49,10 +55,19 @@ public:
     const QStringList& monthIds() const;
     const QStringList& monthNames() const;
 
+    // ---- main window, start-up and tabs (core/MyDataSourceWindow.cpp) ----
+    // Builds the main window from its form, connects it and runs the start-up sequence; false
+    // when the program must end instead (the companion application could not be started).
+    bool loadMainWindow();
+    bool awakeFromNib();
+    void initView();  // the main window to the front, all totals recomputed
+    void didSelectTabViewItem(int index);
+    void windowWillClose();
+    int getSelectedTab() const;
+
     // ---- alerts (core/MyDataSourceAlert.cpp) ----
     // 1 for OK, 0 for Cancel. Without a main window the alert is written to standard error,
     // kept for takeHeadlessAlerts() and answered OK.
-    void initView();  // the main window to the front, then updateView
     int modalAlertMessage(const QString& message, const QString& title, bool withCancel, QWidget* window);
     struct HeadlessAlert
     {
@@ -84,9 +99,34 @@ public:
 
     // ---- document commands (datafile/MyDataSourceDocument.cpp) ----
     void setFileName(const QString& name);
+    QString getFileName() const;
+    bool promptUserFileName(const QString& message);
+    bool fileOperationsAllowed();
     void eraseAllData();
+    bool saveToFileWithSync(bool sync, bool prompt);
+    void loadFromFile(const QString& path, bool sync, bool detach);
+    void menuNewFile();
+    void menuOpenFile();
+    void menuSave();
+    void menuSaveAs();
+    void menuQuit();
+    // The system's request to open a file (a plain path); always answers true.
+    bool openFile(const QString& path);
 
     // ---- budget table (core/MyDataSourceGrid.cpp) ----
+    static QStringList budgetColumnIds(const QStringList& monthIds);  // "desc", "average", the months
+    int numberOfRowsInTableView() override;
+    QVariant objectValueForTableColumn(const QString& column, int row) override;
+    void setObjectValue(const QVariant& value, const QString& column, int row) override;
+    bool shouldEditTableColumn(const QString& column, int row) override;
+    bool shouldSelectRow(int row) override;
+    bool writeRowsWithIndexes(const QList<int>& rows, QMimeData* pasteboard) override;
+    Qt::DropActions validateDrop(const QMimeData* info, int proposedRow, DropOperation operation) override;
+    bool acceptDrop(const QMimeData* info, int row, DropOperation operation) override;
+    QString getDataForColumnIndex(int column, int row);
+    QRect rectOfTableColumn(int column) const;
+    void btnNewCategory();
+    void btnDeleteCategory();
 
     // ---- commands and menus (core/MyDataSourceCommands.cpp) ----
     void btnHelp();
@@ -113,6 +153,8 @@ public:
     void waitForSvnUpdate();
 
 signals:
+    // The program is done: the application should end (quit, or the main window closed).
+    void terminateRequested();
     // A data file was opened for reading: the place for the recent-documents list.
     void recentDocumentNoted(const QUrl& url);
 
@@ -142,7 +184,15 @@ private:
     QWidget* _mainWindow = nullptr;
     cwTableView* _ourTableView = nullptr;
     cwCheckViewCtrl* _checkView = nullptr;
+    QTabWidget* _ourTabView = nullptr;
     QAbstractButton* _fillEnvelope = nullptr;
+    QAbstractButton* _menuWSBudget = nullptr;
+    cwNotifyWinCtrl* _dynamicAlertSheet = nullptr;  // made at the first alert with a window
+
+    // ---- budget table state ----
+    QSet<QString> _reportedBadValues;  // stored values already reported as not a number
+    int _badValuesToReport = 0;        // found while drawing, reported once the drawing is done
+    void reportBadValues();
 
     // ---- alert state ----
     QList<HeadlessAlert> _headlessAlerts;
@@ -154,6 +204,9 @@ private:
     cwHelpWindow* _helpWindow = nullptr;
 
     // ---- document state ----
+    int _quitCount = 0;
+    void selectBudgetTab();  // the register's month goes back into the model before a file command
+    bool writeDataFile(const QString& fileName, const QByteArray& contents) const;
 
     // ---- synchronisation state ----
     cwTask* _svnTask = nullptr;
