@@ -88,6 +88,7 @@ private slots:
     void saveAndSaveAsNeverCommit();
     void failedWaitedUpdateLoadsAndClosesTheGate();
     void failedDetachedUpdateLoadsNothing();
+    void failedCommitIsReported_data();
     void failedCommitIsReported();
     void missingClientCountsAsFailedUpdate_data();
     void missingClientCountsAsFailedUpdate();
@@ -312,16 +313,28 @@ void TestSync::failedDetachedUpdateLoadsNothing()
     QVERIFY(cwSheetAnswerer::instance().allAnswered());
 }
 
+void TestSync::failedCommitIsReported_data()
+{
+    QTest::addColumn<bool>("clientGone");
+    QTest::addColumn<int>("status");
+    QTest::newRow("the repository refuses") << false << 1;
+    QTest::newRow("the client cannot be started") << true << -1;
+}
+
 void TestSync::failedCommitIsReported()
 {
+    QFETCH(bool, clientGone);
+    QFETCH(int, status);
     const QString hook = _repo + "/hooks/pre-commit";
     QVERIFY(writeFile(hook, "#!/bin/sh\necho 'commits are closed' >&2\nexit 1\n"));
     QVERIFY(QFile::setPermissions(hook, QFile::permissions(hook) | QFile::ExeOwner));
     startProgram(true, QString());
     openWithoutCurrentFile(_file);
     _source->createCategory("Car", "0");
+    if (clientGone)
+        setSvnClientPathForTesting(_dir->filePath("no-svn-here"));
 
-    expectAlert("SVN commit returned status 1!\nThe file was saved but not committed.\n");
+    expectAlert(QString("SVN commit returned status %1!\nThe file was saved but not committed.\n").arg(status));
     _source->menuQuit();
     QVERIFY(cwSheetAnswerer::instance().allAnswered());
     QVERIFY(readFile(_file).contains("\r\nCar\r\n"));
