@@ -1,8 +1,8 @@
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "MyDataSource.h"
 #include "cwCheckViewData.h"
+#include "support/cwTestMain.h"
 
 // The register's month data without a window: loading, write-back, totals, editing with
 // its checks, the category lookup and ordering. Alerts are answered OK and recorded.
@@ -379,13 +379,6 @@ void TestRegisterData::printingTexts()
     QCOMPARE(_data->getDataForColumnIndex(4, bakery), QString("Food"));
 }
 
-int main(int argc, char* argv[])
-{
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    QCoreApplication app(argc, argv);
-    TestRegisterData test;
-    return QTest::qExec(&test, argc, argv);
-}
+CW_TEST_MAIN(TestRegisterData)
 
 #include "TestRegisterData.moc"

@@ -79,14 +79,30 @@ Qt::Alignment cwTableView::columnAlignment(int column) const
     return column >= 0 && column < _columns.size() ? _columns[column].alignment : Qt::AlignLeft;
 }
 
-void cwTableView::setComboItems(const QString& identifier, const QStringList& items)
+void cwTableView::setComboItems(const QString& identifier, const QStringList& items, int visibleItems)
 {
     _comboItems[identifier] = items;
+    _comboVisibleItems[identifier] = visibleItems;
 }
 
 QStringList cwTableView::comboItems(const QString& identifier) const
 {
     return _comboItems.value(identifier);
+}
+
+int cwTableView::comboVisibleItems(const QString& identifier) const
+{
+    return _comboVisibleItems.value(identifier);
+}
+
+void cwTableView::commitEditing()
+{
+    if (state() != QAbstractItemView::EditingState)
+        return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
 }
 
 void cwTableView::reloadData()

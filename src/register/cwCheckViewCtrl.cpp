@@ -163,7 +163,7 @@ void cwCheckViewCtrl::btnEditEnvelopes()
 
 void cwCheckViewCtrl::btnHelp()
 {
-    MyDataSource::getMyDataSource()->btnHelp();
+    // TODO help
 }
 
 bool cwCheckViewCtrl::shouldSelectTableColumn(const QString& column)
