@@ -68,6 +68,7 @@ protected:
 
 private:
     void headerClicked(int column);
+    bool openEditor(const QModelIndex& index, EditTrigger trigger, QEvent* event);
 
     struct Column {
         QString identifier;
@@ -82,4 +83,5 @@ private:
     cwTableAdapter* _adapter;
     bool _editWithoutAsking = false;
     bool _reloadPending = false;
+    QPersistentModelIndex _editedIndex;  // the cell whose editor was opened last
 };
