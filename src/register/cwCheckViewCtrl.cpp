@@ -1,6 +1,7 @@
 #include "cwCheckViewCtrl.h"
 
 #include <QDate>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 
@@ -37,6 +38,8 @@ cwCheckViewCtrl::cwCheckViewCtrl(QWidget* window, const Ui::MainMenu& form)
     _ourTableView->addTableColumn("desc", "Description", 260);
     _ourTableView->addTableColumn("category", "Category", 170, Kind::ComboBox);
     _ourTableView->addTableColumn("note", "Note", 220);
+    _ourTableView->horizontalHeader()->setStretchLastSection(true);
+    _ourTableView->setSelectionMode(QAbstractItemView::ExtendedSelection);
     _dataSource->setOutlets(this, _ourTableView);
     _ourTableView->setDataSource(_dataSource.get());
 
@@ -46,7 +49,7 @@ cwCheckViewCtrl::cwCheckViewCtrl(QWidget* window, const Ui::MainMenu& form)
     connect(form.registerDelete, &QPushButton::clicked, this, &cwCheckViewCtrl::delData);
     connect(form.registerCarryOver, &QPushButton::clicked, this, &cwCheckViewCtrl::carryOver);
     connect(form.registerEditCategories, &QPushButton::clicked, this, &cwCheckViewCtrl::btnEditCategories);
-    connect(form.registerEditEnvelopes, &QPushButton::clicked, this, &cwCheckViewCtrl::btnEditEnvelopes);
+    connect(form._fillEnvelope, &QPushButton::clicked, this, &cwCheckViewCtrl::btnEditEnvelopes);
     connect(form.registerHelp, &QPushButton::clicked, this, &cwCheckViewCtrl::btnHelp);
 }
 

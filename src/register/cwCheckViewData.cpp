@@ -81,10 +81,10 @@ void cwCheckViewData::loadMonthData(const QString& monthId)
 void cwCheckViewData::storeAndReleaseMonthData()
 {
     // A cell still being typed belongs to this month: take it over before the month goes.
-    if (_ourTableView)
+    if (_ourTableView) {
         _ourTableView->commitEditing();
-    if (_ourTableView)
         _ourTableView->deselectAll();
+    }
     if (_monthId.isNull())
         return;
 
