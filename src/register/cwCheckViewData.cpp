@@ -1,5 +1,7 @@
 #include "cwCheckViewData.h"
 
+#include <QHash>
+
 #include "MyDataSource.h"
 #include "cwCheckViewCtrl.h"
 #include "cwDecimalNumber.h"
@@ -8,6 +10,7 @@
 namespace {
 const int firstUserCategory = 3;
 const cwRecord noEntry;
+const QStringList entryKeys = {"reconciled", "amount", "day", "desc", "note"};
 }
 
 cwCheckViewData::cwCheckViewData()
@@ -64,11 +67,8 @@ void cwCheckViewData::loadMonthData(const QString& monthId)
         for (int j = 1; j < list.size(); ++j) {
             const cwRecord& stored = list.at(j);
             cwRecord entry;
-            entry.insert("reconciled", stored.value("reconciled"));
-            entry.insert("amount", stored.value("amount"));
-            entry.insert("day", stored.value("day"));
-            entry.insert("desc", stored.value("desc"));
-            entry.insert("note", stored.value("note"));
+            for (const QString& key : entryKeys)
+                entry.insert(key, stored.value(key));
             entry.insert("category", name);
             entry.insert("autoLookupKey", "set");
             _monthData.append(entry);
@@ -92,18 +92,18 @@ void cwCheckViewData::storeAndReleaseMonthData()
         _dirty = false;
         const QList<cwRecord>& catArray = _mainDataSrc->getCatArray();
         cwCategoryData& catData = _mainDataSrc->getCatDataDictionary();
+        QHash<QString, cwMonthList*> lists;  // category name -> its list of this month
         for (int i = firstUserCategory; i < catArray.size(); ++i) {
-            cwMonthList& list = catData[catArray.at(i).value("desc")][_monthId];
+            const QString& name = catArray.at(i).value("desc");
+            cwMonthList& list = catData[name][_monthId];
             list.resize(1);
+            lists.insert(name, &list);
         }
         for (const cwRecord& entry : std::as_const(_monthData)) {
-            cwRecord stored;
-            stored.insert("reconciled", entry.value("reconciled"));
-            stored.insert("amount", entry.value("amount"));
-            stored.insert("day", entry.value("day"));
-            stored.insert("desc", entry.value("desc"));
-            stored.insert("note", entry.value("note"));
-            catData[entry.value("category")][_monthId].append(stored);
+            cwRecord stored = entry;
+            stored.remove("category");
+            stored.remove("autoLookupKey");
+            lists.value(entry.value("category"))->append(stored);
         }
     }
     _monthData.clear();

@@ -238,8 +238,9 @@ void cwCheckViewData::carryOverData()
 
 QString cwCheckViewData::categoryFromDesc(const QString& desc) const
 {
+    static const QString descKey = "desc";
     for (int i = _monthData.size() - 1; i >= 0; --i) {
-        if (_monthData.at(i).value("desc") == desc)
+        if (_monthData.at(i).value(descKey) == desc)
             return _monthData.at(i).value("category");
     }
 
@@ -248,10 +249,13 @@ QString cwCheckViewData::categoryFromDesc(const QString& desc) const
     for (int month = _mainDataSrc->monthIndex(_monthId) - 1; month >= 0; --month) {
         const QString monthId = _mainDataSrc->monthIdString(month);
         for (int i = firstUserCategory; i < catArray.size(); ++i) {
-            const QString name = catArray.at(i).value("desc");
-            const cwMonthList list = catData.value(name).value(monthId);
+            const QString& name = catArray.at(i).value(descKey);
+            const auto category = catData.constFind(name);
+            if (category == catData.cend())
+                continue;
+            const cwMonthList& list = category->value(monthId);
             for (int j = 1; j < list.size(); ++j) {
-                if (list.at(j).value("desc") == desc)
+                if (list.at(j).value(descKey) == desc)
                     return name;
             }
         }
