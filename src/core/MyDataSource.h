@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QUrl>
 
 #include "cwRecords.h"
 
@@ -69,14 +70,22 @@ public:
     void updateAveragesForCategory(int index);
 
     // ---- data file (datafile/MyDataSourceFile.cpp) ----
+    QByteArray buildData() const;
+    void loadFile(const QString& path);
 
     // ---- document commands (datafile/MyDataSourceDocument.cpp) ----
+    void setFileName(const QString& name);
+    void eraseAllData();
 
     // ---- budget table (core/MyDataSourceGrid.cpp) ----
 
     // ---- commands and menus (core/MyDataSourceCommands.cpp) ----
 
     // ---- synchronisation (sync/MyDataSourceSync.cpp) ----
+
+signals:
+    // A data file was opened for reading: the place for the recent-documents list.
+    void recentDocumentNoted(const QUrl& url);
 
 private:
     void reloadBudgetTable();
