@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -108,6 +109,8 @@ private slots:
     void saveAsShowsNameWithoutEscapes();
     void openingInvalidFileForgetsName();
     void closeAndQuitSaveOnce();
+    void recentDocumentsReopen();
+    void reopeningCurrentFileDropsChanges();
     void newFileErasesModel();
 
 private:
@@ -482,6 +485,40 @@ void TestMainWindow::closeAndQuitSaveOnce()
     p.action("actionQuit")->trigger();
     QCOMPARE(p.terminated.count(), 2);
     QVERIFY(!QFileInfo::exists(path));
+}
+
+void TestMainWindow::recentDocumentsReopen()
+{
+    const QString path = _files.filePath("recent year.txt");
+    {
+        Program p;
+        p.addCategory("Books");
+        cwSheetAnswerer::instance().expectFile("Save File AS", path);
+        p.action("actionSaveAs")->trigger();
+    }
+    // A later run offers the file under File > Open Recent, newest first, and opens it from there.
+    Program p;
+    auto* recent = p.window()->findChild<QMenu*>("menuOpenRecent");
+    emit recent->aboutToShow();
+    QCOMPARE(recent->actions().first()->text(), path);
+    p.source.setFileName(_files.filePath("scratch.txt"));
+    recent->actions().first()->trigger();
+    QCOMPARE(p.names(), QStringList({"Budget", "Remain", "-----", "Books"}));
+    QCOMPARE(p.window()->windowTitle(), path);
+}
+
+void TestMainWindow::reopeningCurrentFileDropsChanges()
+{
+    const QString path = _files.filePath("current.txt");
+    Program p;
+    p.addCategory("Rent");
+    p.source.setFileName(path);
+    p.action("actionSave")->trigger();
+    const QByteArray saved = readFile(path);
+    p.addCategory("Unsaved");
+    QVERIFY(p.source.openFile(path));
+    QCOMPARE(p.names(), QStringList({"Budget", "Remain", "-----", "Rent"}));
+    QCOMPARE(readFile(path), saved);
 }
 
 void TestMainWindow::newFileErasesModel()
