@@ -2,6 +2,10 @@
 // the page border in sheet coordinates. A small view of marker words shows where the
 // operation put things: the PDF is read back with pdftotext -bbox.
 #include <QApplication>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -84,6 +88,8 @@ private slots:
     void stripsAndBorderPlacement_data();
     void stripsAndBorderPlacement();
     void unwritablePdfFails();
+    void printDialogCancelPrintsNothing();
+    void printDialogOffersPreview();
 
 private:
     QTemporaryDir _dir;
@@ -164,6 +170,58 @@ void TestPrintOperation::unwritablePdfFails()
     cwPrintInfo info;
     MarkerView view(info);
     QVERIFY(!cwPrintOperation(view, info).runToPdf(_dir.filePath(QStringLiteral("missing/folder/out.pdf"))));
+}
+
+namespace {
+
+// Runs the action on the next dialog of that kind once it shows, from inside its modal loop.
+template <typename Dialog, typename Action>
+void whenShown(Action action)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, action] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        poll->deleteLater();
+        poll->stop();
+        action(dialog);
+    });
+    poll->start(20);
+}
+
+}  // namespace
+
+void TestPrintOperation::printDialogCancelPrintsNothing()
+{
+    cwPrintInfo info;
+    MarkerView view(info);
+    whenShown<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); });
+    QVERIFY(!cwPrintOperation(view, info).runOperation(nullptr));
+    QVERIFY(view.stripsDrawn.isEmpty());
+}
+
+void TestPrintOperation::printDialogOffersPreview()
+{
+    cwPrintInfo info;
+    MarkerView view(info);
+    QPair<int, int> offeredRange;
+    whenShown<QPrintDialog>([&offeredRange](QPrintDialog* dialog) {
+        offeredRange = {dialog->minPage(), dialog->maxPage()};
+        for (QPushButton* button : dialog->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("Preview…")) {
+                whenShown<QPrintPreviewDialog>([](QPrintPreviewDialog* preview) { preview->reject(); });
+                button->click();
+                return;
+            }
+        dialog->reject();
+    });
+    QVERIFY(!cwPrintOperation(view, info).runOperation(nullptr));
+    // The dialog offered the view's pages; the preview drew them as they would print, and
+    // closing it printed nothing more.
+    QCOMPARE(offeredRange, qMakePair(1, 2));
+    QCOMPARE(view.stripsDrawn.size(), 2);
+    QCOMPARE(view.borderSizes.size(), 2);
 }
 
 int main(int argc, char* argv[])
