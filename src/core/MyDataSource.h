@@ -23,11 +23,14 @@ public:
     ~MyDataSource() override;
     static MyDataSource* getMyDataSource();
     static void initialize();  // registers the preference defaults
+    void createFixedRows();    // the Budget, Remain and separator rows of a started model
 
     QList<cwRecord>& getCatArray();
     cwCategoryData& getCatDataDictionary();
+    QMap<QString, QString>& getMonthlyBudget();
     QString getVersion() const;
     bool isEnvelopeEnabled() const;
+    void setEnvelopeMode(bool on);
     cwCheckViewCtrl* getCheckView() const;
     QWidget* getMainWindow() const;
 
@@ -37,12 +40,27 @@ public:
     const QStringList& monthIds() const;
     const QStringList& monthNames() const;
 
+    // ---- alerts (core/MyDataSourceAlert.cpp) ----
+    // 1 for OK, 0 for Cancel. Without a main window the alert is written to standard error,
+    // kept for takeHeadlessAlerts() and answered OK.
     int modalAlertMessage(const QString& message, const QString& title, bool withCancel, QWidget* window);
+    struct HeadlessAlert
+    {
+        QString title;
+        QString message;
+    };
+    QList<HeadlessAlert> takeHeadlessAlerts();
 
     // ---- categories (core/MyDataSourceCategories.cpp) ----
     int createCategory(const QString& name, const QString& value);
     void renameCategory(int index, const QString& newName);
     void deleteCategoryByIndex(int index);
+    // The first of base, "base 2", "base 3", ... that no user category has.
+    QString uniqueCategoryName(const QString& base) const;
+    // Renames the user category at index unless the name is "", unchanged or taken; a taken
+    // name is refused with the "Duplicate Category" alert. Answers true when the name is
+    // the category's name afterwards.
+    bool renameCategoryChecked(int index, const QString& newName, QWidget* window);
 
     // ---- totals and averages (core/MyDataSourceTotals.cpp) ----
     void updateView();
@@ -61,6 +79,10 @@ public:
     // ---- synchronisation (sync/MyDataSourceSync.cpp) ----
 
 private:
+    void reloadBudgetTable();
+    int activeMonthCount() const;
+    qint64 averageOfRow(const cwRecord& row, int activeMonths) const;
+
     // ---- model state ----
     QStringList _monthIds;
     QStringList _monthNames;
@@ -78,6 +100,9 @@ private:
     QWidget* _mainWindow = nullptr;
     cwTableView* _ourTableView = nullptr;
     cwCheckViewCtrl* _checkView = nullptr;
+
+    // ---- alert state ----
+    QList<HeadlessAlert> _headlessAlerts;
 
     // ---- document state ----
 

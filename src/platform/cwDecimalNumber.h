@@ -26,5 +26,15 @@ public:
     QString stringValue() const;
 
 private:
-    // implementation defined by cwDecimalNumber.cpp
+    using Coefficient = unsigned __int128;
+
+    cwDecimalNumber(Coefficient coefficient, long long exponent, bool negative);  // rounds to fit
+    cwDecimalNumber negated() const;
+
+    // value = (-1 if _negative) * _coefficient * 10^_exponent, with _coefficient below 10^38
+    // and _exponent within -128..127; zero is never negative.
+    Coefficient _coefficient = 0;
+    int _exponent = 0;
+    bool _negative = false;
+    bool _notANumber = false;
 };

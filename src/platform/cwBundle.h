@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// The installed program as a bundle: its version, the folder its resources live in, and the
+// executable of another bundle. A bundle is a folder "X.app" whose executable is the file "X"
+// inside it.
+class cwBundle
+{
+public:
+    static QString version();
+    static QString resourcePath();
+    // The executable inside the bundle at that path, or "" when there is none.
+    static QString executablePath(const QString& bundlePath);
+};

@@ -1,0 +1,6 @@
+#include "cwSavePanel.h"
+
+cwSavePanel::cwSavePanel()
+    : cwFilePanel(true)
+{
+}
