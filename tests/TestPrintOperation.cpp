@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include "support/cwPdfPicture.h"
 #include "support/cwPdfWords.h"
+#include "support/cwTestMain.h"
 #include "cwPrintInfo.h"
 #include "cwPrintOperation.h"
 #include "cwPrintableView.h"
@@ -224,14 +224,6 @@ void TestPrintOperation::printDialogOffersPreview()
     QCOMPARE(view.borderSizes.size(), 2);
 }
 
-int main(int argc, char* argv[])
-{
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
-    QApplication app(argc, argv);
-    TestPrintOperation test;
-    return QTest::qExec(&test, argc, argv);
-}
+CW_TEST_MAIN(TestPrintOperation)
 
 #include "TestPrintOperation.moc"

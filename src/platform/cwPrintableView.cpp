@@ -2,6 +2,7 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+#include <QTextLayout>
 #include <QTextOption>
 
 cwPrintableView::cwPrintableView(const QRectF& frame)
@@ -31,17 +32,39 @@ void cwPrintableView::drawInRect(const QString& text, const QRectF& rect, const 
     if (!_painter)
         return;
     const QRectF target(rect.x(), _flipTop - (rect.y() + rect.height()), rect.width(), rect.height());
-    _painter->save();
-    _painter->setClipRect(target, Qt::IntersectClip);
+
     // The painter's unit is the point, while the device turns font points into its own
     // dots; the font is given the size that comes out as that many painter units.
     QFont font = attributes.font;
     font.setPointSizeF(attributes.font.pointSizeF() * 72.0 / _painter->device()->logicalDpiY());
-    _painter->setFont(font);
+
+    QTextOption wrapping(Qt::AlignLeft | Qt::AlignTop);
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QTextLayout layout(text, font, _painter->device());
+    layout.setTextOption(wrapping);
+
+    layout.beginLayout();
+    for (qreal y = 0;;) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(target.width());
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout.endLayout();
+
+    // Lines that do not fit into the rectangle's height are left out; the first line is
+    // cut at the rectangle's edges.
+    _painter->save();
+    _painter->setClipRect(target, Qt::IntersectClip);
     _painter->setPen(attributes.foreground);
-    QTextOption layout(Qt::AlignLeft | Qt::AlignTop);
-    layout.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    _painter->drawText(target, text, layout);
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        if (i > 0 && line.y() + line.height() > target.height())
+            break;
+        line.draw(_painter, target.topLeft());
+    }
     _painter->restore();
 }
 
