@@ -57,6 +57,9 @@ public:
     {
         borderSizes.append(pageSize);
         drawInRect(QStringLiteral("border"), QRectF(300, pageSize.height() - 72 - 20, 200, 20), attributes());
+        // Texts wider than their rectangles wrap; a line that does not fit is left out.
+        drawInRect(QStringLiteral("onefirst onesecond"), QRectF(300, 200, 70, 14), attributes());
+        drawInRect(QStringLiteral("twofirst twosecond"), QRectF(300, 100, 70, 28), attributes());
     }
 
     QList<QRectF> stripsDrawn;
@@ -153,6 +156,12 @@ void TestPrintOperation::stripsAndBorderPlacement()
         QVERIFY(qAbs(border.at(page - 1).box.left() - 300) < 1.5);
         QVERIFY(qAbs(border.at(page - 1).box.top() - 72) < 3.0);
     }
+    QCOMPARE(read.find(QStringLiteral("onefirst")).size(), 2);
+    QVERIFY(read.find(QStringLiteral("onesecond")).isEmpty());
+    const QList<cwPdfWord> wrapped = read.find(QStringLiteral("twosecond"));
+    QCOMPARE(wrapped.size(), 2);
+    QVERIFY(qAbs(wrapped.at(0).box.left() - 300) < 1.5);
+    QVERIFY(wrapped.at(0).box.top() > read.find(QStringLiteral("twofirst")).at(0).box.bottom() - 1);
 
     // Nothing of the view outside the strip reaches the sheet: the word drawn just above
     // the strip is cut away, while the strip's own marker shows.

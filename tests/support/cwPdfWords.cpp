@@ -4,6 +4,16 @@
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 
+namespace {
+
+// Entities decoded, and ligatures such as "fi" taken apart into their letters.
+QString plainWord(const QString& html)
+{
+    return QTextDocumentFragment::fromHtml(html).toPlainText().normalized(QString::NormalizationForm_KC);
+}
+
+}  // namespace
+
 cwPdfWords cwPdfWords::read(const QString& pdfPath)
 {
     cwPdfWords result;
@@ -29,7 +39,7 @@ cwPdfWords cwPdfWords::read(const QString& pdfPath)
         const double right = match.captured(5).toDouble();
         const double bottom = match.captured(6).toDouble();
         result.words.append(cwPdfWord{int(result.pageSizes.size()),
-                                      QTextDocumentFragment::fromHtml(match.captured(7)).toPlainText(),
+                                      plainWord(match.captured(7)),
                                       QRectF(left, top, right - left, bottom - top)});
     }
     return result;
