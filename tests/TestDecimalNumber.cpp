@@ -119,6 +119,9 @@ void TestDecimalNumber::arithmetic_data()
     row("38th digit from a subtraction", "1e30", '-', "0.00000006", "999999999999999999999999999999.99999994");
     row("39th digit from a subtraction rounds", "1e30", '-', "0.000000006", "999999999999999999999999999999.99999999");
     row("39th digit from a sum rounds", "1e30", '+', "0.00000006", "1000000000000000000000000000000.0000001");
+    row("39th digit tie from a sum goes to even", "1e30", '+', "0.00000005", "1000000000000000000000000000000");
+    row("39th digit tie from a sum goes to even up", "1e30", '+', "0.00000015",
+        "1000000000000000000000000000000.0000002");
     row("overflow is not a number", "9e164", '+', "9e164", "NaN");
 }
 

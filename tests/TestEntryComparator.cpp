@@ -9,8 +9,10 @@ class TestEntryComparator : public QObject
 private slots:
     void compare_data();
     void compare();
-    void sortIsStable_data();
-    void sortIsStable();
+    void sortOrdersByKey_data();
+    void sortOrdersByKey();
+    void sortKeepsOrderOfManyEqualEntries_data();
+    void sortKeepsOrderOfManyEqualEntries();
 };
 
 namespace {
@@ -74,7 +76,7 @@ void TestEntryComparator::compare()
     QCOMPARE(cwEntryCompare(b, a, key), -expected);
 }
 
-void TestEntryComparator::sortIsStable_data()
+void TestEntryComparator::sortOrdersByKey_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QStringList>("expectedDescs");
@@ -86,7 +88,7 @@ void TestEntryComparator::sortIsStable_data()
     QTest::newRow("other key keeps the order") << "reconciled" << QStringList{"a", "b2", "d", "env", "b1", "c"};
 }
 
-void TestEntryComparator::sortIsStable()
+void TestEntryComparator::sortOrdersByKey()
 {
     QFETCH(QString, key);
     QFETCH(QStringList, expectedDescs);
@@ -99,6 +101,36 @@ void TestEntryComparator::sortIsStable()
     for (const cwRecord& e : std::as_const(entries))
         descs << e.value("desc");
     QCOMPARE(descs, expectedDescs);
+}
+
+void TestEntryComparator::sortKeepsOrderOfManyEqualEntries_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::newRow("day") << "day";
+    QTest::newRow("amount") << "amount";
+    QTest::newRow("note") << "note";
+}
+
+void TestEntryComparator::sortKeepsOrderOfManyEqualEntries()
+{
+    QFETCH(QString, key);
+
+    // Enough entries that a sort cannot fall back on a small-list insertion sort, which is stable anyway.
+    QList<cwRecord> entries;
+    QStringList order;
+    for (int i = 0; i < 64; ++i) {
+        const QString desc = QString::number(i * 37 % 64);
+        entries << entry("5", "1.50", desc, "same");
+        order << desc;
+    }
+    entries.insert(20, entry("4", "1.50", "first", "a"));
+    cwSortEntries(entries, key);
+
+    QCOMPARE(entries.takeFirst().value("desc"), QStringLiteral("first"));
+    QStringList descs;
+    for (const cwRecord& e : std::as_const(entries))
+        descs << e.value("desc");
+    QCOMPARE(descs, order);
 }
 
 QTEST_APPLESS_MAIN(TestEntryComparator)

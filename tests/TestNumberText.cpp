@@ -231,7 +231,11 @@ void TestNumberText::readings_data()
         row("int saturates far above", "99999999999999999999", 1e20, INT_MAX, 1e20f);
         row("smallest int", "-2147483648", -2147483648.0, INT_MIN, -2147483648.0f);
         row("int saturates below", "-2147483649", -2147483649.0, INT_MIN, -2147483649.0f);
+        row("int saturates past 64 bits", "18446744073709551617", 18446744073709551617.0, INT_MAX,
+            18446744073709551617.0f);
         row("single precision rounds", "16777217", 16777217.0, 16777217, 16777216.0f);
+        // Just above the halfway point between two floats, but at it once held in double precision.
+        row("single precision rounds once", "1.0000000596046448", 1.0000000596046448, 1, 1.00000011920928955078125f);
     });
 }
 
