@@ -1,8 +1,12 @@
 #include <QApplication>
 #include <QMainWindow>
 
+#include "cwCommandLine.h"
+
 int main(int argc, char* argv[])
 {
+    if (cwCommandLine::handles(argc, argv))
+        return cwCommandLine::run(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Coinwick");
     QMainWindow window;

@@ -1,11 +1,7 @@
 #include "MyDataSource.h"
 
-#include "cwUserDefaults.h"
-
-#if __has_include("cwTableView.h")
 #include "cwTableView.h"
-#define COINWICK_HAS_BUDGET_TABLE 1
-#endif
+#include "cwUserDefaults.h"
 
 namespace {
 MyDataSource* theInstance = nullptr;
@@ -125,11 +121,8 @@ const QStringList& MyDataSource::monthNames() const
     return _monthNames;
 }
 
-// Until the budget table's view class is part of the program there is no table to reload.
 void MyDataSource::reloadBudgetTable()
 {
-#ifdef COINWICK_HAS_BUDGET_TABLE
     if (_ourTableView)
         _ourTableView->reloadData();
-#endif
 }

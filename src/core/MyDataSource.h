@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QUrl>
 
 #include "cwRecords.h"
 
@@ -69,8 +70,12 @@ public:
     void updateAveragesForCategory(int index);
 
     // ---- data file (datafile/MyDataSourceFile.cpp) ----
+    QByteArray buildData() const;
+    void loadFile(const QString& path);
 
     // ---- document commands (datafile/MyDataSourceDocument.cpp) ----
+    void setFileName(const QString& name);
+    void eraseAllData();
 
     // ---- budget table (core/MyDataSourceGrid.cpp) ----
 
@@ -78,10 +83,18 @@ public:
 
     // ---- synchronisation (sync/MyDataSourceSync.cpp) ----
 
+signals:
+    // A data file was opened for reading: the place for the recent-documents list.
+    void recentDocumentNoted(const QUrl& url);
+
 private:
     void reloadBudgetTable();
-    int activeMonthCount() const;
+    using MonthMaps = QList<const cwMonthMap*>;  // the user categories' month maps in row order
+    MonthMaps userMonthMaps() const;
+    int activeMonthCount(const MonthMaps& months) const;
     qint64 averageOfRow(const cwRecord& row, int activeMonths) const;
+    void updateTotalsForMonth(const QString& columnId, const MonthMaps& months, int activeMonths);
+    QString calculateBudgetForColumnId(const QString& monthId, const MonthMaps& months) const;
 
     // ---- model state ----
     QStringList _monthIds;

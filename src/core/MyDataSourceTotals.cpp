@@ -23,18 +23,28 @@ cwDecimalNumber monthSpending(const cwMonthList& list)
 }
 }  // namespace
 
+// The month maps and the active months are looked up once for all twelve passes: nothing a
+// pass changes affects them, and so updateView stays linear in categories plus entries.
 void MyDataSource::updateView()
 {
+    const MonthMaps months = userMonthMaps();
+    const int activeMonths = activeMonthCount(months);
     for (const QString& monthId : _monthIds)
-        updateTotalsForMonth(monthId);
+        updateTotalsForMonth(monthId, months, activeMonths);
     reloadBudgetTable();
 }
 
 void MyDataSource::updateTotalsForMonth(const QString& columnId)
 {
+    const MonthMaps months = userMonthMaps();
+    updateTotalsForMonth(columnId, months, activeMonthCount(months));
+}
+
+void MyDataSource::updateTotalsForMonth(const QString& columnId, const MonthMaps& months, int activeMonths)
+{
     if (columnId == kDesc)
         return;
-    const QString budget = calculateBudgetForColumnId(columnId);
+    const QString budget = calculateBudgetForColumnId(columnId, months);
     _catArray[0].insert(columnId, budget);
     _catArray[1].insert(columnId, budget);
     updateAveragesForCategory(0);
@@ -46,15 +56,12 @@ void MyDataSource::updateTotalsForMonth(const QString& columnId)
 
     const cwDecimalNumber base = decimalOf(_catArray[1].value(columnId));
     cwDecimalNumber total = cwDecimalNumber::zero();
-    // Whether a month is active depends on the register entries alone, which this pass does
-    // not change: it is found once here instead of once for every category's average.
-    const int activeMonths = activeMonthCount();
     for (qsizetype i = 3; i < _catArray.size(); ++i) {
         cwRecord& row = _catArray[i];
-        const cwMonthList list = _catData.value(row.value(kDesc)).value(columnId);
+        const cwMonthList list = months[i - 3]->value(columnId);
         const cwDecimalNumber spent = monthSpending(list);
         const cwDecimalNumber shown =
-            _envelopeMode ? decimalOf(list[0].value(kAmount)).decimalNumberBySubtracting(spent) : spent;
+            _envelopeMode ? decimalOf(list.value(0).value(kAmount)).decimalNumberBySubtracting(spent) : spent;
         row.insert(columnId, shown.stringValue());
         total = total.decimalNumberByAdding(spent);
         row.insert(kAverage, QString::number(averageOfRow(row, activeMonths)));
@@ -66,13 +73,16 @@ void MyDataSource::updateTotalsForMonth(const QString& columnId)
 
 QString MyDataSource::calculateBudgetForColumnId(const QString& monthId) const
 {
+    return calculateBudgetForColumnId(monthId, userMonthMaps());
+}
+
+QString MyDataSource::calculateBudgetForColumnId(const QString& monthId, const MonthMaps& months) const
+{
     if (!_envelopeMode)
         return _monthlyBudget.value(monthId);
     cwDecimalNumber sum = cwDecimalNumber::zero();
-    for (qsizetype i = 3; i < _catArray.size(); ++i) {
-        const cwMonthList list = _catData.value(_catArray[i].value(kDesc)).value(monthId);
-        sum = sum.decimalNumberByAdding(decimalOf(list[0].value(kAmount)));
-    }
+    for (const cwMonthMap* category : months)
+        sum = sum.decimalNumberByAdding(decimalOf(category->value(monthId).value(0).value(kAmount)));
     return sum.stringValue();
 }
 
@@ -83,16 +93,29 @@ void MyDataSource::updateAveragesForCategory(int index)
         row.insert(kAverage, QString());
         return;
     }
-    row.insert(kAverage, QString::number(averageOfRow(row, activeMonthCount())));
+    row.insert(kAverage, QString::number(averageOfRow(row, activeMonthCount(userMonthMaps()))));
+}
+
+// The month maps of the user categories in row order; they stay valid until _catData changes.
+MyDataSource::MonthMaps MyDataSource::userMonthMaps() const
+{
+    static const cwMonthMap none;
+    MonthMaps months;
+    months.reserve(_catArray.size());
+    for (qsizetype i = 3; i < _catArray.size(); ++i) {
+        const auto found = _catData.constFind(_catArray[i].value(kDesc));
+        months.append(found == _catData.constEnd() ? &none : &found.value());
+    }
+    return months;
 }
 
 // The number of months in which any user category has at least one register entry.
-int MyDataSource::activeMonthCount() const
+int MyDataSource::activeMonthCount(const MonthMaps& months) const
 {
     int active = 0;
     for (const QString& monthId : _monthIds) {
-        for (qsizetype i = 3; i < _catArray.size(); ++i) {
-            if (_catData.value(_catArray[i].value(kDesc)).value(monthId).size() >= 2) {
+        for (const cwMonthMap* category : months) {
+            if (category->value(monthId).size() >= 2) {
                 ++active;
                 break;
             }

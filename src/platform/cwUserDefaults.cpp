@@ -60,8 +60,7 @@ void cwUserDefaults::setValue(const QString& key, const QVariant& value)
         _memory.insert(key, value);
         return;
     }
-    settings()->setValue(key, value);
-    settings()->sync();
+    settings()->setValue(key, value);  // QSettings writes it out from the event loop and at exit
 }
 
 QSettings* cwUserDefaults::settings() const

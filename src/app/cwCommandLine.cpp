@@ -1,0 +1,99 @@
+#include "cwCommandLine.h"
+
+#include "MyDataSource.h"
+#include "cwBudgetCellText.h"
+#include "cwURLFormat.h"
+#include "cwUserDefaults.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+const char* const kUsage =
+    "Usage: coinwick [FILE]\n"
+    "       coinwick --table FILE [--envelope] [--raw]\n"
+    "       coinwick --help\n"
+    "\n"
+    "Without options, opens the budget window, on the data file FILE when one is given.\n"
+    "\n"
+    "  --table FILE   print the budget table of the data file FILE as tab-separated lines:\n"
+    "                 a header, then the Budget, Remain and separator rows and every category\n"
+    "  --envelope     compute the table in envelope mode\n"
+    "  --raw          print the computed values unrounded instead of the whole numbers shown\n"
+    "  --help         show this help\n";
+
+const QStringList kOptions = {"--table", "--envelope", "--raw", "--help"};
+
+void write(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+}
+}  // namespace
+
+bool cwCommandLine::handles(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QString option = QString::fromLocal8Bit(argv[i]).section(u'=', 0, 0);
+        if (kOptions.contains(option))
+            return true;
+    }
+    return false;
+}
+
+int cwCommandLine::run(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    QCommandLineParser parser;
+    const QCommandLineOption table(QStringLiteral("table"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption envelope(QStringLiteral("envelope"));
+    const QCommandLineOption raw(QStringLiteral("raw"));
+    const QCommandLineOption help(QStringLiteral("help"));
+    parser.addOptions({table, envelope, raw, help});
+    if (!parser.parse(arguments)) {
+        write(stderr, parser.errorText() + u'\n');
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (!parser.isSet(table) || !parser.positionalArguments().isEmpty()) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    return printTable(parser.value(table), parser.isSet(envelope), parser.isSet(raw));
+}
+
+int cwCommandLine::printTable(const QString& file, bool envelope, bool raw)
+{
+    cwUserDefaults::standardUserDefaults().useInMemoryStore();
+    MyDataSource model;
+    model.createFixedRows();
+    model.setEnvelopeMode(envelope);
+    // The shell gives a plain path, maybe relative; the program takes a name with a "%" for an
+    // escaped one, so such a name is handed over escaped.
+    const QString path = QFileInfo(file).absoluteFilePath();
+    model.loadFile(path.contains(u'%') ? escapedFilePath(path) : path);
+    if (!model.takeHeadlessAlerts().isEmpty())
+        return 1;  // the alert's message is already on standard error
+
+    QStringList columns = {QStringLiteral("desc"), QStringLiteral("average")};
+    columns += model.monthIds();
+    QString text = QStringLiteral("Category\tAvg\t") + model.monthNames().join(u'\t') + u'\n';
+    const QList<cwRecord>& rows = model.getCatArray();
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        QStringList cells;
+        for (const QString& column : columns) {
+            const QString value = rows[row].value(column);
+            cells.append(raw ? value : budgetCellText(row, column, value));
+        }
+        text += cells.join(u'\t') + u'\n';
+    }
+    write(stdout, text);
+    return 0;
+}
