@@ -23,6 +23,8 @@ cwTableView::cwTableView(QWidget* parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setHighlightSections(false);
+    // Header titles with room around them, lined up with the cell texts below.
+    setStyleSheet("QHeaderView::section { padding: 3px 6px; }");
     horizontalHeader()->setSectionsClickable(true);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &cwTableView::headerClicked);
 }

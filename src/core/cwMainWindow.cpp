@@ -1,0 +1,34 @@
+#include "cwMainWindow.h"
+
+#include <QCloseEvent>
+
+#include "ui_MainMenu.h"
+
+cwMainWindow::cwMainWindow()
+    : _ui(new Ui::MainMenu)
+{
+    _ui->setupUi(this);
+    _ui->actionNew->setShortcut(QKeySequence::New);
+    _ui->actionOpen->setShortcut(QKeySequence::Open);
+    _ui->actionSave->setShortcut(QKeySequence::Save);
+    _ui->actionSaveAs->setShortcut(QKeySequence::SaveAs);
+    _ui->actionQuit->setShortcut(QKeySequence::Quit);
+    // The tags by which the menu decides which file commands are open to the user.
+    _ui->actionNew->setData(20002);
+    _ui->actionOpen->setData(20003);
+    _ui->actionSaveAs->setData(20004);
+    _ui->actionSave->setData(20005);
+}
+
+cwMainWindow::~cwMainWindow() = default;
+
+Ui::MainMenu* cwMainWindow::ui() const
+{
+    return _ui.get();
+}
+
+void cwMainWindow::closeEvent(QCloseEvent* event)
+{
+    emit windowWillClose();
+    event->accept();
+}
