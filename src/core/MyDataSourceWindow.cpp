@@ -6,16 +6,13 @@
 #include <QTabWidget>
 #include <QUrl>
 
+#include "cwCheckViewCtrl.h"
 #include "cwMainWindow.h"
 #include "cwRecentDocuments.h"
 #include "cwTableView.h"
 #include "cwUserDefaults.h"
 #include "ui_MainMenu.h"
 
-#if __has_include("cwCheckViewCtrl.h")
-#include "cwCheckViewCtrl.h"
-#define COINWICK_HAS_REGISTER 1
-#endif
 
 namespace {
 
@@ -49,7 +46,11 @@ bool MyDataSource::loadMainWindow()
     _ourTableView = ui->_ourTableView;
     _fillEnvelope = ui->_fillEnvelope;
     _menuWSBudget = ui->_menuWSBudget;
-    connect(this, &QObject::destroyed, window, [window] {
+    auto* checkView = new cwCheckViewCtrl(window, *ui);
+    _checkView = checkView;
+    // The register lets go of its table before the window and its tables go.
+    connect(this, &QObject::destroyed, window, [window, checkView] {
+        delete checkView;
         window->ui()->_ourTableView->setDataSource(nullptr);
         delete window;
     });
@@ -135,16 +136,10 @@ void MyDataSource::didSelectTabViewItem(int index)
 {
     _selectedTab = index;
     if (index == 0) {
-#ifdef COINWICK_HAS_REGISTER
-        if (_checkView)
-            _checkView->closeView();
-#endif
+        _checkView->closeView();
         initView();
     } else if (index == 1) {
-#ifdef COINWICK_HAS_REGISTER
-        if (_checkView)
-            _checkView->initView();
-#endif
+        _checkView->initView();
     }
 }
 
