@@ -177,9 +177,11 @@ void TestRegisterView::headerClickSorts()
     QFETCH(QStringList, order);
     clickHeader("amount");
     QCOMPARE(column("desc"), QStringList({"Cinema", "Bakery", "Market", "Landlord"}));
+    _table->selectRow(1);
     clickHeader(header);
     QCOMPARE(column("desc"), order);
     QVERIFY(_table->selectionModel()->selectedColumns().isEmpty());
+    QCOMPARE(_table->selectedRows().isEmpty(), header != "reconciled");  // no jump to other entries
     // The table shows the new order too.
     QCOMPARE(_table->model()->index(0, _table->columnWithIdentifier("desc")).data().toString(), order.first());
 }

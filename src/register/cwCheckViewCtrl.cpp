@@ -166,7 +166,7 @@ void cwCheckViewCtrl::btnEditEnvelopes()
 
 void cwCheckViewCtrl::btnHelp()
 {
-    // TODO help
+    MyDataSource::getMyDataSource()->btnHelp();
 }
 
 bool cwCheckViewCtrl::shouldSelectTableColumn(const QString& column)

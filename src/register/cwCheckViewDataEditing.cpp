@@ -144,8 +144,11 @@ void cwCheckViewData::sortByMethod(int method)
 {
     _sortMethod = method;
     cwSortEntries(_monthData, sortKey(method));
-    if (_ourTableView)
+    if (_ourTableView) {
+        // A selection kept by row number would now mark other entries.
+        _ourTableView->deselectAll();
         _ourTableView->reloadData();
+    }
 }
 
 QSet<int> cwCheckViewData::selectedRows() const
