@@ -41,6 +41,9 @@ void cwSheetCtrl::openModalSheet(QWidget* parent)
     _loop = outer;
 
     _myCustomSheet->hide();
+    // Give the keyboard back to the window the sheet hung from, so its shortcuts work at once.
+    if (parentWindow && parentWindow->isVisible())
+        parentWindow->activateWindow();
 }
 
 void cwSheetCtrl::closeModalSheet()
