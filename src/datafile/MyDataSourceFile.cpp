@@ -22,9 +22,9 @@ const QString kTab = QStringLiteral("\t");
 const QString kSpace = QStringLiteral(" ");
 
 // The entry count of a count line: its integer part, no entries when it is not a positive number.
-int entryCount(const QString& line)
+int entryCount(QStringView line)
 {
-    const double count = doubleValue(line);
+    const double count = doubleValue(line.toString());
     if (!(count >= 1))
         return 0;
     return count >= INT_MAX ? INT_MAX : static_cast<int>(count);
@@ -76,17 +76,17 @@ cwRecord newEntry(QString amount, QString day, QString desc, QString note, QStri
 }
 
 // Reads the three lines of one entry and answers its description line, or nothing when the
-// file ends before that line. The amount line holds amount TAB reconciled (further pieces
+// file ends before that line. Only the fields kept become texts of their own. The amount line holds amount TAB reconciled (further pieces
 // ignored), the day line day TAB note, where every further TAB of the note reads as a space.
-std::optional<QString> readEntry(cwLineArray& reader, cwRecord& entry)
+std::optional<QStringView> readEntry(cwLineArray& reader, cwRecord& entry)
 {
-    const std::optional<QString> amountLine = reader.getNextLine();
-    const std::optional<QString> dayLine = amountLine ? reader.getNextLine() : std::nullopt;
-    std::optional<QString> descLine = dayLine ? reader.getNextLine() : std::nullopt;
+    const std::optional<QStringView> amountLine = reader.getNextLine();
+    const std::optional<QStringView> dayLine = amountLine ? reader.getNextLine() : std::nullopt;
+    const std::optional<QStringView> descLine = dayLine ? reader.getNextLine() : std::nullopt;
     if (!descLine)
         return std::nullopt;
-    const QStringView amountText(*amountLine);
-    const QStringView dayText(*dayLine);
+    const QStringView amountText = *amountLine;
+    const QStringView dayText = *dayLine;
     const qsizetype amountEnd = amountText.indexOf(u'\t');
     const qsizetype dayEnd = dayText.indexOf(u'\t');
     QString reconciled = kSpace;
@@ -97,8 +97,9 @@ std::optional<QString> readEntry(cwLineArray& reader, cwRecord& entry)
     QString note = fieldText(dayEnd < 0 ? QStringView() : dayText.sliced(dayEnd + 1));
     if (note.contains(u'\t'))
         note.replace(u'\t', u' ');
-    entry = newEntry(validCurrency(amountEnd < 0 ? *amountLine : amountLine->left(amountEnd)),
-                     fieldText(dayEnd < 0 ? dayText : dayText.first(dayEnd)), *descLine, std::move(note), std::move(reconciled));
+    entry = newEntry(validCurrency((amountEnd < 0 ? amountText : amountText.first(amountEnd)).toString()),
+                     fieldText(dayEnd < 0 ? dayText : dayText.first(dayEnd)), descLine->toString(), std::move(note),
+                     std::move(reconciled));
     return descLine;
 }
 
@@ -110,7 +111,7 @@ bool readMonthEntries(cwLineArray& reader, int count, cwMonthList& list)
     list.reserve(list.size() + std::min(count, 1000));
     for (int j = 0; j < count; ++j) {
         cwRecord entry;
-        const std::optional<QString> desc = readEntry(reader, entry);
+        const std::optional<QStringView> desc = readEntry(reader, entry);
         if (!desc)
             return false;
         if (j == 0 && *desc == kEnvelopeDesc)
@@ -169,14 +170,14 @@ void MyDataSource::loadFile(const QString& path)
     cwLog(QStringLiteral("Open File String: %1\n").arg(path));
     cwLog(QStringLiteral("Open File URL: %1\n").arg(url));
     cwLineArray reader(url);
-    std::optional<QString> line = reader.getNextLine();
+    std::optional<QStringView> line = reader.getNextLine();
     if (!line) {
         modalAlertMessage(QStringLiteral("Source File %1 not found!\n").arg(path), QStringLiteral("WARNING"), false, nullptr);
         setFileName(QString());
         return;
     }
     emit recentDocumentNoted(QUrl(url));
-    if (*line != QStringLiteral("Ver 1")) {
+    if (*line != u"Ver 1") {
         modalAlertMessage(QStringLiteral("Selected file is NOT a valid data file\n"), QStringLiteral("WARNING"), false, nullptr);
         setFileName(QString());
         return;
@@ -188,16 +189,16 @@ void MyDataSource::loadFile(const QString& path)
     for (const QString& monthId : _monthIds) {
         if (!line)
             break;
-        _monthlyBudget.insert(monthId, *line);
+        _monthlyBudget.insert(monthId, line->toString());
         line = reader.getNextLine();
     }
     while (line) {
         // A name already in use gets a name of its own, so that both categories keep their entries.
         // An empty name creates no category; its entries are read and dropped.
-        const QString name = line->isEmpty() ? QString() : uniqueCategoryName(*line);
+        const QString name = line->isEmpty() ? QString() : uniqueCategoryName(line->toString());
         const bool created = createCategory(name, QStringLiteral("0")) == 1;
         for (const QString& monthId : _monthIds) {
-            const std::optional<QString> countLine = reader.getNextLine();
+            const std::optional<QStringView> countLine = reader.getNextLine();
             if (!countLine)
                 break;
             cwMonthList dropped{cwRecord()};
