@@ -2,6 +2,8 @@
 
 #include "MyDataSource.h"
 #include "cwBudgetCellText.h"
+#include "cwCheckViewData.h"
+#include "cwRegisterListing.h"
 #include "cwURLFormat.h"
 #include "cwUserDefaults.h"
 
@@ -15,17 +17,22 @@ namespace {
 const char* const kUsage =
     "Usage: coinwick [FILE]\n"
     "       coinwick --table FILE [--envelope] [--raw]\n"
+    "       coinwick --register MONTH FILE [--envelope]\n"
     "       coinwick --help\n"
     "\n"
     "Without options, opens the budget window, on the data file FILE when one is given.\n"
     "\n"
     "  --table FILE   print the budget table of the data file FILE as tab-separated lines:\n"
     "                 a header, then the Budget, Remain and separator rows and every category\n"
-    "  --envelope     compute the table in envelope mode\n"
+    "  --register MONTH FILE\n"
+    "                 print the register of MONTH (jan ... dec) of the data file FILE as it\n"
+    "                 opens, sorted by day: a header, one tab-separated line per entry, then\n"
+    "                 the month's budget and remaining amount\n"
+    "  --envelope     compute the table or the register in envelope mode\n"
     "  --raw          print the computed values unrounded instead of the whole numbers shown\n"
     "  --help         show this help\n";
 
-const QStringList kOptions = {"--table", "--envelope", "--raw", "--help"};
+const QStringList kOptions = {"--table", "--register", "--envelope", "--raw", "--help"};
 
 void write(std::FILE* stream, const QString& text)
 {
@@ -50,9 +57,10 @@ int cwCommandLine::run(int argc, char* argv[])
     QCommandLineParser parser;
     const QCommandLineOption table(QStringLiteral("table"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption envelope(QStringLiteral("envelope"));
+    const QCommandLineOption registerMonth(QStringLiteral("register"), QString(), QStringLiteral("MONTH"));
     const QCommandLineOption raw(QStringLiteral("raw"));
     const QCommandLineOption help(QStringLiteral("help"));
-    parser.addOptions({table, envelope, raw, help});
+    parser.addOptions({table, registerMonth, envelope, raw, help});
     if (!parser.parse(arguments)) {
         write(stderr, parser.errorText() + u'\n');
         std::fputs(kUsage, stderr);
@@ -62,24 +70,32 @@ int cwCommandLine::run(int argc, char* argv[])
         std::fputs(kUsage, stdout);
         return 0;
     }
-    if (!parser.isSet(table) || !parser.positionalArguments().isEmpty()) {
+    if (parser.isSet(registerMonth) && !parser.isSet(table) && !parser.isSet(raw)
+        && parser.positionalArguments().size() == 1)
+        return printRegister(parser.value(registerMonth), parser.positionalArguments().first(), parser.isSet(envelope));
+    if (!parser.isSet(table) || parser.isSet(registerMonth) || !parser.positionalArguments().isEmpty()) {
         std::fputs(kUsage, stderr);
         return 2;
     }
     return printTable(parser.value(table), parser.isSet(envelope), parser.isSet(raw));
 }
 
-int cwCommandLine::printTable(const QString& file, bool envelope, bool raw)
+bool cwCommandLine::loadModel(MyDataSource& model, const QString& file, bool envelope)
 {
     cwUserDefaults::standardUserDefaults().useInMemoryStore();
-    MyDataSource model;
     model.createFixedRows();
     model.setEnvelopeMode(envelope);
     // The shell gives a plain path, maybe relative; the program takes a name with a "%" for an
     // escaped one, so such a name is handed over escaped.
     const QString path = QFileInfo(file).absoluteFilePath();
     model.loadFile(path.contains(u'%') ? escapedFilePath(path) : path);
-    if (!model.takeHeadlessAlerts().isEmpty())
+    return model.takeHeadlessAlerts().isEmpty();
+}
+
+int cwCommandLine::printTable(const QString& file, bool envelope, bool raw)
+{
+    MyDataSource model;
+    if (!loadModel(model, file, envelope))
         return 1;  // the alert's message is already on standard error
 
     QStringList columns = {QStringLiteral("desc"), QStringLiteral("average")};
@@ -95,5 +111,21 @@ int cwCommandLine::printTable(const QString& file, bool envelope, bool raw)
         text += cells.join(u'\t') + u'\n';
     }
     write(stdout, text);
+    return 0;
+}
+
+int cwCommandLine::printRegister(const QString& monthId, const QString& file, bool envelope)
+{
+    MyDataSource model;
+    if (!model.monthIds().contains(monthId)) {
+        write(stderr, QStringLiteral("Unknown month \"%1\": use one of %2.\n").arg(monthId, model.monthIds().join(u' ')));
+        return 2;
+    }
+    if (!loadModel(model, file, envelope))
+        return 1;
+    cwCheckViewData data;
+    data.loadMonthData(monthId);
+    data.sortByMethod(0);  // as the register tab shows a month when it opens
+    write(stdout, registerListing(data));
     return 0;
 }

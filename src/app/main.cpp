@@ -1,5 +1,7 @@
 #include <QApplication>
-#include <QMainWindow>
+#include <QFileInfo>
+
+#include "MyDataSource.h"
 
 #include "cwCommandLine.h"
 
@@ -9,9 +11,20 @@ int main(int argc, char* argv[])
         return cwCommandLine::run(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Coinwick");
-    QMainWindow window;
-    window.setWindowTitle("Coinwick");
-    window.resize(1000, 600);
-    window.show();
+    QApplication::setApplicationVersion(COINWICK_VERSION);
+
+    MyDataSource controller;
+    QObject::connect(&controller, &MyDataSource::terminateRequested, &app, [] { QCoreApplication::exit(0); },
+                     Qt::QueuedConnection);
+    if (!controller.loadMainWindow())
+        return 0;
+
+    // A file named on the command line reaches the program as the system's request to open it.
+    const QStringList files = QApplication::arguments().mid(1);
+    if (!files.isEmpty()) {
+        const QString path = QFileInfo(files.first()).absoluteFilePath();
+        QMetaObject::invokeMethod(&controller, [&controller, path] { controller.openFile(path); },
+                                  Qt::QueuedConnection);
+    }
     return app.exec();
 }

@@ -3,13 +3,28 @@
 #include <cstdio>
 #include <utility>
 
-// The headless form of the alert: the notice sheet on the main window answers alerts once a
-// main window exists; until then (command-line modes, tests of the model) the message goes to
-// standard error and the alert answers OK.
+#include <QDialog>
+
+#include "cwNotifyWinCtrl.h"
+
+// With a main window the alert is the notice sheet, on the window given or on the main window.
+// Without one (command-line modes, tests of the model) the message goes to standard error and
+// the alert answers OK.
 int MyDataSource::modalAlertMessage(const QString& message, const QString& title, bool withCancel, QWidget* window)
 {
-    Q_UNUSED(withCancel);
-    Q_UNUSED(window);
+    if (_mainWindow) {
+        if (!_dynamicAlertSheet) {
+            _dynamicAlertSheet = new cwNotifyWinCtrl;
+            _dynamicAlertSheet->setParent(this);
+        }
+        // An alert raised while a notice is up (from work that ran in its loop) is stacked on
+        // that notice with a sheet of its own, so that neither loses its text or its answer.
+        if (_dynamicAlertSheet->isSheetOpen()) {
+            cwNotifyWinCtrl stacked;
+            return stacked.modalCustomSheet(_dynamicAlertSheet->sheetWindow(), title, message, withCancel);
+        }
+        return _dynamicAlertSheet->modalCustomSheet(window ? window : _mainWindow, title, message, withCancel);
+    }
     _headlessAlerts.append({title, message});
     QByteArray text = message.toUtf8();
     if (!text.endsWith('\n'))

@@ -22,7 +22,10 @@ QWidget* cwTableCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
     auto* combo = new QComboBox(parent);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems(_table->comboItems(_table->columnIdentifier(index.column())));
+    const QString identifier = _table->columnIdentifier(index.column());
+    combo->addItems(_table->comboItems(identifier));
+    if (_table->comboVisibleItems(identifier) > 0)
+        combo->setMaxVisibleItems(_table->comboVisibleItems(identifier));
     combo->completer()->setCompletionMode(QCompleter::InlineCompletion);
     combo->completer()->setCaseSensitivity(Qt::CaseInsensitive);
     return combo;

@@ -23,6 +23,8 @@ cwTableView::cwTableView(QWidget* parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setHighlightSections(false);
+    // Header titles with room around them, lined up with the cell texts below.
+    setStyleSheet("QHeaderView::section { padding: 3px 6px; }");
     horizontalHeader()->setSectionsClickable(true);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &cwTableView::headerClicked);
 }
@@ -79,14 +81,38 @@ Qt::Alignment cwTableView::columnAlignment(int column) const
     return column >= 0 && column < _columns.size() ? _columns[column].alignment : Qt::AlignLeft;
 }
 
-void cwTableView::setComboItems(const QString& identifier, const QStringList& items)
+void cwTableView::setComboItems(const QString& identifier, const QStringList& items, int visibleItems)
 {
     _comboItems[identifier] = items;
+    _comboVisibleItems[identifier] = visibleItems;
 }
 
 QStringList cwTableView::comboItems(const QString& identifier) const
 {
     return _comboItems.value(identifier);
+}
+
+int cwTableView::comboVisibleItems(const QString& identifier) const
+{
+    return _comboVisibleItems.value(identifier);
+}
+
+bool cwTableView::openEditor(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    const bool opened = QTableView::edit(index, trigger, event);
+    if (opened)
+        _editedIndex = index;
+    return opened;
+}
+
+void cwTableView::commitEditing()
+{
+    if (state() != QAbstractItemView::EditingState)
+        return;
+    if (QWidget* editor = indexWidget(_editedIndex)) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
 }
 
 void cwTableView::reloadData()
@@ -146,7 +172,7 @@ void cwTableView::editColumn(int column, int row, bool selectText)
         return;
     scrollTo(index);
     _editWithoutAsking = true;
-    const bool opened = QTableView::edit(index, QAbstractItemView::AllEditTriggers, nullptr);
+    const bool opened = openEditor(index, QAbstractItemView::AllEditTriggers, nullptr);
     _editWithoutAsking = false;
     if (!opened)
         return;
@@ -195,16 +221,16 @@ bool cwTableView::shouldEditCell(int column, int row)
 bool cwTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
 {
     if (_editWithoutAsking || trigger == QAbstractItemView::CurrentChanged)
-        return QTableView::edit(index, trigger, event);
+        return openEditor(index, trigger, event);
     // Qt offers every key press and click as a possible edit; only a real start is put to the
     // source, since its answer may come with an alert.
     if (!(editTriggers() & trigger) || !index.isValid())
-        return QTableView::edit(index, trigger, event);
+        return openEditor(index, trigger, event);
     if (cellKind(index.column()) == CellKind::CheckBox)
-        return QTableView::edit(index, trigger, event);  // the delegate asks on the click
+        return openEditor(index, trigger, event);  // the delegate asks on the click
     if (!shouldEditCell(index.column(), index.row()))
         return false;
-    return QTableView::edit(index, trigger, event);
+    return openEditor(index, trigger, event);
 }
 
 QItemSelectionModel::SelectionFlags cwTableView::selectionCommand(const QModelIndex& index,

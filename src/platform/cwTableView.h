@@ -31,8 +31,13 @@ public:
     QString columnTitle(int column) const;
     CellKind cellKind(int column) const;
     Qt::Alignment columnAlignment(int column) const;
-    void setComboItems(const QString& identifier, const QStringList& items);
+    // visibleItems, when given, is how many items the drop-down shows without scrolling.
+    void setComboItems(const QString& identifier, const QStringList& items, int visibleItems = 0);
     QStringList comboItems(const QString& identifier) const;
+    int comboVisibleItems(const QString& identifier) const;  // 0 for the toolkit's own count
+
+    // Stores the text of a cell still being typed through the source and closes its editor.
+    void commitEditing();
 
     // Asks the source again for everything and redraws.
     void reloadData();
@@ -63,6 +68,7 @@ protected:
 
 private:
     void headerClicked(int column);
+    bool openEditor(const QModelIndex& index, EditTrigger trigger, QEvent* event);
 
     struct Column {
         QString identifier;
@@ -72,8 +78,10 @@ private:
     };
     QList<Column> _columns;
     QMap<QString, QStringList> _comboItems;
+    QMap<QString, int> _comboVisibleItems;
     QStringList _draggedTypes;
     cwTableAdapter* _adapter;
     bool _editWithoutAsking = false;
     bool _reloadPending = false;
+    QPersistentModelIndex _editedIndex;  // the cell whose editor was opened last
 };

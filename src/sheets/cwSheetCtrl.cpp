@@ -4,7 +4,7 @@
 #include <QEventLoop>
 
 cwSheetCtrl::cwSheetCtrl()
-    : _myCustomSheet(new QDialog)
+    : _myCustomSheet(new QDialog), _sheetAlive(_myCustomSheet)
 {
     _myCustomSheet->setWindowModality(Qt::WindowModal);
     connect(_myCustomSheet, &QDialog::rejected, this, [this] {
@@ -15,7 +15,7 @@ cwSheetCtrl::cwSheetCtrl()
 
 cwSheetCtrl::~cwSheetCtrl()
 {
-    delete _myCustomSheet;
+    delete _sheetAlive.data();
 }
 
 void cwSheetCtrl::openModalSheet(QWidget* parent)

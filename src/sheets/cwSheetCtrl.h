@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 class QDialog;
 class QEventLoop;
@@ -34,4 +35,5 @@ protected:
 
 private:
     QEventLoop* _loop = nullptr;
+    QPointer<QDialog> _sheetAlive;  // the sheet goes with its parent window when that closes first
 };
