@@ -87,6 +87,7 @@ void TestNumberText::rules_data()
         row("zero point", "0.", false, "0.00", 1, "0", 1, "0", 1);
         row("point zero", ".0", false, "0.00", 1, "0", 1, "0", 1);
         row("minus zero", "-0", false, "-0.00", 1, "0", 1, "0", 1);
+        row("minus zero two decimals", "-0.00", false, "-0.00", 1, "0", 1, "0", 1);
         row("blank then zero", " 0", false, "0.00", 1, "0", 1, "0", 1);
         row("blank then 7.5", " 7.5", true, "7.50", 0, "7", 0, "7", 0);
         row("trailing letters", "12abc", true, "12.00", 0, "12", 0, "12", 0);
@@ -191,6 +192,16 @@ void TestNumberText::currencyRounding_data()
         row("plus sign", "+4.5", "4.50");
         row("large", "123456789012.346", "123456789012.35");
         row("no grouping", "1234567", "1234567.00");
+        // Texts already in two-decimal form: kept where reading and rounding gives them back,
+        // rewritten where it does not.
+        row("two decimals", "0.05", "0.05");
+        row("two decimals negative", "-45.20", "-45.20");
+        row("thirteen integer digits", "9999999999999.99", "9999999999999.99");
+        row("fourteen integer digits", "99999999999999.99", "99999999999999.98");
+        row("beyond double precision", "12345678901234567.89", "12345678901234568.00");
+        row("leading zero", "01.50", "1.50");
+        row("three decimals", "1.505", "1.50");
+        row("trailing blank", "1.50 ", "1.50");
     });
 }
 

@@ -24,13 +24,14 @@ cwLineArray::cwLineArray(const QString& urlString)
         QFile file(url.toLocalFile());
         if (file.open(QIODevice::ReadOnly)) {
             _fileValid = true;
-            _lines = decodeText(file.readAll()).split(QStringLiteral("\r\n"));
+            _text = decodeText(file.readAll());
+            _lines = QStringView(_text).split(u"\r\n");
         }
     }
     resetLineIndex();
 }
 
-std::optional<QString> cwLineArray::getNextLine()
+std::optional<QStringView> cwLineArray::getNextLine()
 {
     if (!_fileValid || _getIndex >= _lines.size())
         return std::nullopt;
@@ -44,7 +45,7 @@ void cwLineArray::resetLineIndex()
     _getIndex = 0;
 }
 
-const QStringList& cwLineArray::lines() const
+const QList<QStringView>& cwLineArray::lines() const
 {
     return _lines;
 }

@@ -73,6 +73,26 @@ void setFlag(int* flag, bool rejected)
         *flag = rejected ? 1 : 0;
 }
 
+// Whether text is already in the form validCurrency gives: an optional "-", "0" or digits
+// without a leading zero, ".", two digits. With at most 13 integer digits the double read from
+// it lies within 10^13 * 2^-53 (about 0.001) of its value, well inside half a cent, so
+// rounding that double to two decimals gives the same text back. Amounts the program saved
+// are in this form.
+bool isCanonicalCurrency(QStringView text)
+{
+    const qsizetype start = !text.isEmpty() && text[0] == u'-' ? 1 : 0;
+    const qsizetype integerDigits = text.size() - start - 3;
+    if (integerDigits < 1 || integerDigits > 13)
+        return false;
+    if (integerDigits > 1 && text[start] == u'0')
+        return false;
+    for (qsizetype i = start; i < text.size(); ++i) {
+        if (i == text.size() - 3 ? text[i] != u'.' : !isAsciiDigit(text[i]))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 double doubleValue(const QString& text)
@@ -130,6 +150,11 @@ QString validNumber(const QString& text, int* flag)
 
 QString validCurrency(const QString& text, int* flag)
 {
+    if (isCanonicalCurrency(text)) {
+        // Of the canonical texts only "-0.00" reads as zero without being one of the zero forms.
+        setFlag(flag, text == u"-0.00");
+        return text;
+    }
     const double value = doubleValue(text);
     setFlag(flag, !isValidNumber(text));
     // Fixed notation with two decimals, rounded on the exact binary value (ties to even),
