@@ -106,10 +106,12 @@ void TestRegisterSheets::editorKeepsNamesUnique()
         editor.tableView()->commitEditing();
         editor.setObjectValue(QString("Food"), "desc", 2);
         editor.setObjectValue(QString(""), "desc", 1);
+        editor.setObjectValue(QString("; ****** MONTHLY_BUDGET ******"), "desc", 1);
+        editor.setObjectValue(QString("Two\nlines"), "desc", 2);
     });
     editor.openCustomModalSheet(nullptr);
     QCOMPARE(userCategories(), QStringList({"Food", "New Category", "New Category 2"}));
-    QCOMPARE(alertTitles(), QStringList({"Duplicate Category"}));
+    QCOMPARE(alertTitles(), QStringList({"Duplicate Category", "Invalid Name", "Invalid Name"}));
     QCOMPARE(_model->getCatDataDictionary().value("Food").value("jan").size(), 2);
     QCOMPARE(editor.objectValueForTableColumn("desc", 2).toString(), QString("New Category 2"));
 }

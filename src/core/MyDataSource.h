@@ -82,9 +82,9 @@ public:
     void deleteCategoryByIndex(int index);
     // The first of base, "base 2", "base 3", ... that no user category has.
     QString uniqueCategoryName(const QString& base) const;
-    // Renames the user category at index unless the name is "", unchanged or taken; a taken
-    // name is refused with the "Duplicate Category" alert. Answers true when the name is
-    // the category's name afterwards.
+    // Renames the user category at index unless the name is "", unchanged, one the data file
+    // cannot hold ("Invalid Name" alert) or taken ("Duplicate Category" alert). Answers true
+    // when the name is the category's name afterwards.
     bool renameCategoryChecked(int index, const QString& newName, QWidget* window);
 
     // ---- totals and averages (core/MyDataSourceTotals.cpp) ----

@@ -58,6 +58,12 @@ bool MyDataSource::renameCategoryChecked(int index, const QString& newName, QWid
         return false;
     if (newName == oldName)
         return true;
+    // The data file marks its structure with lines that begin with ";" and holds one value a line.
+    if (newName.startsWith(';') || newName.contains('\n') || newName.contains('\r')) {
+        modalAlertMessage(QStringLiteral("Category names cannot begin with \";\" or contain line breaks."),
+                          QStringLiteral("Invalid Name"), false, window);
+        return false;
+    }
     if (_catData.contains(newName)) {
         modalAlertMessage(QStringLiteral("A category named <%1> already exists.\nPlease choose another name.").arg(newName),
                           QStringLiteral("Duplicate Category"), false, window);

@@ -74,14 +74,6 @@ void MyDataSource::setObjectValue(const QVariant& value, const QString& column, 
         return;
 
     if (column == "desc") {
-        if (text.isEmpty())
-            return;
-        // The data file marks its structure with lines that begin with ";" and one value a line.
-        if (text.startsWith(';') || text.contains('\n') || text.contains('\r')) {
-            modalAlertMessage("Category names cannot begin with \";\" or contain line breaks.", "Invalid Name",
-                              false, nullptr);
-            return;
-        }
         renameCategoryChecked(row, text, nullptr);
         return;
     }
