@@ -1,9 +1,19 @@
 // The printable budget table and register: sheets, rows, page strips and cells in points,
 // with y growing upwards from the view's bottom edge.
+#include <QHeaderView>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QTabWidget>
+
 #include "MyDataSource.h"
+#include "cwTableView.h"
+#include "cwUserDefaults.h"
 #include "cwPrintInfo.h"
 #include "cwPrintTableView.h"
 #include "support/cwTestMain.h"
+#include "support/cwWhenShown.h"
 
 class TestPrintTableView : public QObject
 {
@@ -15,6 +25,8 @@ private slots:
     void stripsOfTwoPageView();
     void pageRangeCoversEveryRow_data();
     void pageRangeCoversEveryRow();
+    void cellsFollowTheScreenColumns();
+    void printCommandPrintsTheShownTable();
 };
 
 namespace {
@@ -139,6 +151,76 @@ void TestPrintTableView::pageRangeCoversEveryRow()
     QVERIFY(view->rectForPage(pages).y() <= lowest.y());
     if (pages > 1)
         QVERIFY(view->rectForPage(pages - 1).y() > lowest.y());
+}
+
+namespace {
+
+// The main window as the user finds it, with no about sheet in the way.
+struct Program
+{
+    Program()
+    {
+        cwUserDefaults::standardUserDefaults().setObject(QStringLiteral(COINWICK_VERSION), "CurrentVersion");
+        loaded = source.loadMainWindow();
+    }
+    cwTableView* table(const char* name) { return source.getMainWindow()->findChild<cwTableView*>(name); }
+
+    MyDataSource source;
+    bool loaded = false;
+};
+
+}  // namespace
+
+void TestPrintTableView::cellsFollowTheScreenColumns()
+{
+    Program program;
+    QVERIFY(program.loaded);
+    QHeaderView* header = program.table("_ourTableView")->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::Interactive);
+    header->resizeSection(0, 150);
+    header->resizeSection(1, 60);
+
+    cwPrintInfo info = printInfo(QPageSize::Letter);
+    const auto view = cwPrintTableView::initWithBudgetView(&program.source, &info);
+    // 8/10 of the screen column, 50 points in; the row's height and place.
+    const QRectF row = view->rectForRowItem(2);
+    QCOMPARE(view->rectForCell(0, 2), QRectF(50, row.y(), 120, row.height()));
+    QCOMPARE(view->rectForCell(1, 2), QRectF(170, row.y(), 48, row.height()));
+
+    // A column widened on screen widens in print.
+    header->resizeSection(0, 200);
+    QCOMPARE(view->rectForCell(1, 2).x(), 210.0);
+}
+
+void TestPrintTableView::printCommandPrintsTheShownTable()
+{
+    Program program;
+    QVERIFY(program.loaded);
+    for (int i = 0; i < 53; ++i)
+        program.source.createCategory(QStringLiteral("Category %1").arg(i), QStringLiteral("0"));
+    auto* tabs = program.source.getMainWindow()->findChild<QTabWidget*>("_ourTabView");
+    QVERIFY(tabs);
+
+    // The print dialog's preview shows what would print: 56 budget rows make two pages
+    // of 612 points, a month without entries one page.
+    for (int tab : {0, 1}) {
+        tabs->setCurrentIndex(tab);
+        int previewPages = -1;
+        whenShown<QPrintDialog>([&previewPages](QPrintDialog* dialog) {
+            for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->text() == QStringLiteral("Preview…")) {
+                    whenShown<QPrintPreviewDialog>([&previewPages](QPrintPreviewDialog* preview) {
+                        previewPages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+                        preview->reject();
+                    });
+                    button->click();
+                    return;
+                }
+            dialog->reject();
+        });
+        program.source.menuPrint();
+        QCOMPARE(previewPages, tab == 0 ? 2 : 1);
+    }
 }
 
 CW_TEST_MAIN(TestPrintTableView)
