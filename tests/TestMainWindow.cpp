@@ -1,10 +1,15 @@
 #include <QAction>
+#include <QDate>
+#include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -90,11 +95,13 @@ private slots:
     void budgetEdits();
     void budgetCellWithoutCategories();
     void readOnlyCells();
+    void envelopeModeBudgetCellOpensEnvelopes();
     void addAndDeleteCategories();
     void refusedNames_data();
     void refusedNames();
     void dragAndDropKeepFixedRows();
     void badStoredValueReportedOnce();
+    void registerWrittenBackOnTabSwitch();
     void alertDuringAlertIsStacked();
 
     void saveWithoutNameCancelled();
@@ -102,6 +109,8 @@ private slots:
     void saveAsShowsNameWithoutEscapes();
     void openingInvalidFileForgetsName();
     void closeAndQuitSaveOnce();
+    void recentDocumentsReopen();
+    void reopeningCurrentFileDropsChanges();
     void newFileErasesModel();
 
 private:
@@ -200,6 +209,26 @@ void TestMainWindow::readOnlyCells()
     QVERIFY(!p.doubleClick(3, "feb"));      // computed from the register
     QVERIFY(!p.doubleClick(1, "feb"));      // Remain cannot be selected
     QCOMPARE(p.table()->selectedRow(), 3);
+}
+
+void TestMainWindow::envelopeModeBudgetCellOpensEnvelopes()
+{
+    cwUserDefaults::standardUserDefaults().setBool(true, "EnvelopeView");
+    Program p;
+    p.addCategory("Rent");
+    p.addCategory("Food");
+    QString heading;
+    cwSheetAnswerer::instance().expect(QString(), QString(), "Close", [&](QDialog* sheet) {
+        heading = sheet->findChild<QLabel*>("_windowLabel")->text();
+        QAbstractItemModel* envelopes = sheet->findChild<cwTableView*>()->model();
+        envelopes->setData(envelopes->index(0, 1), "1200");
+        envelopes->setData(envelopes->index(1, 1), "450.50");
+    });
+    QVERIFY(!p.doubleClick(0, "mar"));  // no edit in place: the sheet took the amounts
+    QCOMPARE(heading, QString("March Envelopes"));
+    QCOMPARE(p.cell(0, "mar"), QString("1650"));
+    QCOMPARE(p.table()->selectedRow(), -1);
+    QVERIFY(p.window()->findChild<QPushButton*>("_fillEnvelope")->isEnabled());
 }
 
 void TestMainWindow::addAndDeleteCategories()
@@ -321,6 +350,40 @@ void TestMainWindow::badStoredValueReportedOnce()
     QCOMPARE(p.cell(0, "apr"), QString("0"));
 }
 
+void TestMainWindow::registerWrittenBackOnTabSwitch()
+{
+    Program p;
+    p.addCategory("Food");
+    auto* tabs = p.window()->findChild<QTabWidget*>("_ourTabView");
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+    QCOMPARE(p.source.getSelectedTab(), 1);
+
+    // A new entry in the month the register opened on; its amount is open for typing.
+    QTest::mouseClick(p.button("registerAdd"), Qt::LeftButton);
+    auto* registerTable = p.window()->findChild<cwTableView*>("registerTable");
+    const QModelIndex amount = registerTable->model()->index(registerTable->model()->rowCount() - 1, 1);
+    auto* editor = qobject_cast<QLineEdit*>(registerTable->indexWidget(amount));
+    QVERIFY(editor);
+    editor->setText("42.75");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(!registerTable->indexWidget(amount));
+
+    const QString month = p.source.monthIdString(QDate::currentDate().month() - 1);
+    QCOMPARE(p.cell(3, month), QString("0"));  // still only in the register's working copy
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(0).center());
+    QCOMPARE(p.source.getSelectedTab(), 0);
+    QCOMPARE(p.cell(3, month), QString("42"));
+    QCOMPARE(p.cell(1, month), QString("-42"));
+
+    // A file command while the register shows writes it back before saving.
+    const QString path = _files.filePath("tabs.txt");
+    p.source.setFileName(path);
+    tabs->setCurrentIndex(1);
+    p.action("actionSave")->trigger();
+    QCOMPARE(tabs->currentIndex(), 0);
+    QVERIFY(readFile(path).contains("42.75"));
+}
+
 void TestMainWindow::alertDuringAlertIsStacked()
 {
     Program p;
@@ -422,6 +485,40 @@ void TestMainWindow::closeAndQuitSaveOnce()
     p.action("actionQuit")->trigger();
     QCOMPARE(p.terminated.count(), 2);
     QVERIFY(!QFileInfo::exists(path));
+}
+
+void TestMainWindow::recentDocumentsReopen()
+{
+    const QString path = _files.filePath("recent year.txt");
+    {
+        Program p;
+        p.addCategory("Books");
+        cwSheetAnswerer::instance().expectFile("Save File AS", path);
+        p.action("actionSaveAs")->trigger();
+    }
+    // A later run offers the file under File > Open Recent, newest first, and opens it from there.
+    Program p;
+    auto* recent = p.window()->findChild<QMenu*>("menuOpenRecent");
+    emit recent->aboutToShow();
+    QCOMPARE(recent->actions().first()->text(), path);
+    p.source.setFileName(_files.filePath("scratch.txt"));
+    recent->actions().first()->trigger();
+    QCOMPARE(p.names(), QStringList({"Budget", "Remain", "-----", "Books"}));
+    QCOMPARE(p.window()->windowTitle(), path);
+}
+
+void TestMainWindow::reopeningCurrentFileDropsChanges()
+{
+    const QString path = _files.filePath("current.txt");
+    Program p;
+    p.addCategory("Rent");
+    p.source.setFileName(path);
+    p.action("actionSave")->trigger();
+    const QByteArray saved = readFile(path);
+    p.addCategory("Unsaved");
+    QVERIFY(p.source.openFile(path));
+    QCOMPARE(p.names(), QStringList({"Budget", "Remain", "-----", "Rent"}));
+    QCOMPARE(readFile(path), saved);
 }
 
 void TestMainWindow::newFileErasesModel()

@@ -135,7 +135,8 @@ public:
     void openPrefsPanel();  // then applies the envelope mode chosen
     void menuWSBudget();
     void modalWorkSheet();
-    // Items tagged 20002 to 20004 need file operations to be allowed, 20005 a current file too.
+    // By the item's "tag" property: 20002 to 20004 need file operations to be allowed, 20005 a
+    // current file too; every other item is enabled.
     bool validateMenuItem(const QAction* item) const;
     // Starts the companion application when SVNRunScript and SyncData are on. False when the
     // program must end instead of starting (the companion could not be found).

@@ -71,7 +71,7 @@ void MyDataSource::modalWorkSheet()
 
 bool MyDataSource::validateMenuItem(const QAction* item) const
 {
-    const int tag = item->data().toInt();
+    const int tag = item->property("tag").toInt();
     if (tag == 20005)
         return !_fileName.isEmpty() && !_syncFailed;
     if (tag >= 20002 && tag <= 20004)

@@ -3,6 +3,7 @@
 #include <QMetaObject>
 #include <QMimeData>
 
+#include "cwEnvelopeWinController.h"
 #include "cwNumberText.h"
 #include "cwTableView.h"
 
@@ -109,8 +110,14 @@ bool MyDataSource::shouldEditTableColumn(const QString& column, int row)
                           "No Categories Defined", false, nullptr);
         return false;
     }
+    if (!_envelopeMode)
+        return true;
     // In envelope mode a month's budget is the sum of its envelopes, set in the envelope sheet.
-    return !_envelopeMode;
+    _ourTableView->deselectAll();
+    cwEnvelopeWinController envelopes;
+    envelopes.openCustomModalSheet(_mainWindow, column);
+    updateTotalsForMonth(column);
+    return false;
 }
 
 bool MyDataSource::shouldSelectRow(int row)

@@ -13,11 +13,6 @@ cwMainWindow::cwMainWindow()
     _ui->actionSave->setShortcut(QKeySequence::Save);
     _ui->actionSaveAs->setShortcut(QKeySequence::SaveAs);
     _ui->actionQuit->setShortcut(QKeySequence::Quit);
-    // The tags by which the menu decides which file commands are open to the user.
-    _ui->actionNew->setData(20002);
-    _ui->actionOpen->setData(20003);
-    _ui->actionSaveAs->setData(20004);
-    _ui->actionSave->setData(20005);
 }
 
 cwMainWindow::~cwMainWindow() = default;

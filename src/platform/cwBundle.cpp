@@ -9,9 +9,24 @@ QString cwBundle::version()
     return QStringLiteral(COINWICK_VERSION);
 }
 
+namespace {
+QString& testResourcePath()
+{
+    static QString path;
+    return path;
+}
+}
+
 QString cwBundle::resourcePath()
 {
+    if (!testResourcePath().isEmpty())
+        return testResourcePath();
     return QDir(QCoreApplication::applicationDirPath()).filePath("resources");
+}
+
+void cwBundle::setResourcePathForTesting(const QString& path)
+{
+    testResourcePath() = path;
 }
 
 QString cwBundle::executablePath(const QString& bundlePath)

@@ -10,6 +10,8 @@ class cwBundle
 public:
     static QString version();
     static QString resourcePath();
+    // Tests keep their own small bundles in a temporary resource folder.
+    static void setResourcePathForTesting(const QString& path);
     // The executable inside the bundle at that path, or "" when there is none.
     static QString executablePath(const QString& bundlePath);
 };
