@@ -179,6 +179,8 @@ void TestPrintTableView::cellsFollowTheScreenColumns()
     header->setSectionResizeMode(0, QHeaderView::Interactive);
     header->resizeSection(0, 150);
     header->resizeSection(1, 60);
+    for (int month = 2; month < 14; ++month)
+        header->resizeSection(month, 35);
 
     cwPrintInfo info = printInfo(QPageSize::Letter);
     const auto view = cwPrintTableView::initWithBudgetView(&program.source, &info);
@@ -188,8 +190,15 @@ void TestPrintTableView::cellsFollowTheScreenColumns()
     QCOMPARE(view->rectForCell(1, 2), QRectF(170, row.y(), 48, row.height()));
 
     // A column widened on screen widens in print.
-    header->resizeSection(0, 200);
-    QCOMPARE(view->rectForCell(1, 2).x(), 210.0);
+    header->resizeSection(0, 160);
+    QCOMPARE(view->rectForCell(1, 2).x(), 178.0);
+
+    // A table too wide for the sheet at 8/10 is narrowed until December ends 50 points
+    // before the sheet's right edge, its columns keeping their proportions.
+    header->resizeSection(0, 790);
+    const QRectF december = view->rectForCell(13, 2);
+    QCOMPARE(float(december.x() + december.width()), 612.0f - 50.0f);
+    QCOMPARE(float(view->rectForCell(1, 2).width()), float(view->rectForCell(0, 2).width()) * 60.0f / 790.0f);
 }
 
 void TestPrintTableView::printCommandPrintsTheShownTable()

@@ -95,10 +95,28 @@ QRectF cwPrintTableView::rectForRowItem(int row) const
 QRectF cwPrintTableView::rectForCell(int column, int row) const
 {
     const QRect screenColumn = rectOfTableColumn(column);
+    const float scale = columnScale();
     QRectF cell = rectForRowItem(row);
-    cell.setX(float(_lineOffset) + (float(screenColumn.x()) * 8.0f) / 10.0f);
-    cell.setWidth((float(screenColumn.width()) * 8.0f) / 10.0f);
+    cell.setX(float(_lineOffset) + float(screenColumn.x()) * scale);
+    cell.setWidth(float(screenColumn.width()) * scale);
     return cell;
+}
+
+float cwPrintTableView::columnScale() const
+{
+    // Columns print at 8/10 of their on-screen size. A table wider on screen than the sheet
+    // holds at that size is narrowed further, so that its last columns are not cut off the
+    // sheet's right edge; the margin on the right then equals the inset on the left.
+    float screenRight = 0.0f;
+    for (int column = 0; column < _columnsInTable; ++column) {
+        const QRect screenColumn = rectOfTableColumn(column);
+        screenRight = std::max(screenRight, float(screenColumn.x() + screenColumn.width()));
+    }
+    const float scale = 8.0f / 10.0f;
+    const float room = float(_printInfo->paperSize().width()) - 2.0f * float(_lineOffset);
+    if (screenRight * scale <= room || !(room > 0.0f))
+        return scale;
+    return room / screenRight;
 }
 
 float cwPrintTableView::calculatePrintHeight() const

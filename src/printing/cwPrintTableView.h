@@ -10,8 +10,8 @@ class cwPrintInfo;
 
 // The printable form of the budget table or of the register's month on display: an
 // off-screen view as tall as a whole number of sheets, with one row per table row. Column
-// positions and widths follow the on-screen table, at 8/10 of their size and 50 points in
-// from the left; the cell texts are those the on-screen table shows. The view serves one
+// positions and widths follow the on-screen table, at 8/10 of their size (less when the table
+// would not fit the sheet) and 50 points in from the left; the cell texts are those the on-screen table shows. The view serves one
 // print operation and owns nothing it refers to.
 class cwPrintTableView : public cwPrintableView
 {
@@ -41,6 +41,7 @@ private:
 
     int printedRowCount() const;  // the rows of the on-screen table, read afresh
     QRect rectOfTableColumn(int column) const;
+    float columnScale() const;
     QString dataForCell(int column, int row) const;
 
     int _rowsPerPage;

@@ -39,14 +39,10 @@ void cwPrintTableView::drawTableHeader(const cwTextAttributes& attributes, int i
 {
     const QStringList& titles = _tableId == 0 ? budgetTitles : registerTitles;
 
-    // Twice a row's height, reaching one row higher than the row itself.
-    QRectF header = rectForRowItem(index);
-    header.setHeight(header.height() * 2.0);
-
     for (int i = 0; i < titles.size(); ++i) {
-        const QRect screenColumn = rectOfTableColumn(i);
-        header.moveLeft(float(_lineOffset) + (float(screenColumn.x()) * 8.0f) / 10.0f);
-        header.setWidth((float(screenColumn.width()) * 8.0f) / 10.0f);
+        // The column's cell in that row, twice a row's height, reaching one row higher.
+        QRectF header = rectForCell(i, index);
+        header.setHeight(header.height() * 2.0);
         drawInRect(titles.at(i), header, attributes);
     }
 }
