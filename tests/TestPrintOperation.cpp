@@ -11,6 +11,7 @@
 #include "support/cwPdfPicture.h"
 #include "support/cwPdfWords.h"
 #include "support/cwTestMain.h"
+#include "support/cwWhenShown.h"
 #include "cwPrintInfo.h"
 #include "cwPrintOperation.h"
 #include "cwPrintableView.h"
@@ -180,26 +181,6 @@ void TestPrintOperation::unwritablePdfFails()
     MarkerView view(info);
     QVERIFY(!cwPrintOperation(view, info).runToPdf(_dir.filePath(QStringLiteral("missing/folder/out.pdf"))));
 }
-
-namespace {
-
-// Runs the action on the next dialog of that kind once it shows, from inside its modal loop.
-template <typename Dialog, typename Action>
-void whenShown(Action action)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, action] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        poll->deleteLater();
-        poll->stop();
-        action(dialog);
-    });
-    poll->start(20);
-}
-
-}  // namespace
 
 void TestPrintOperation::printDialogCancelPrintsNothing()
 {

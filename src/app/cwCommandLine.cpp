@@ -3,6 +3,7 @@
 #include "MyDataSource.h"
 #include "cwBudgetCellText.h"
 #include "cwCheckViewData.h"
+#include "cwPrintCommand.h"
 #include "cwRegisterListing.h"
 #include "cwURLFormat.h"
 #include "cwUserDefaults.h"
@@ -18,6 +19,7 @@ const char* const kUsage =
     "Usage: coinwick [FILE]\n"
     "       coinwick --table FILE [--envelope] [--raw]\n"
     "       coinwick --register MONTH FILE [--envelope]\n"
+    "       coinwick --print FILE --output OUT.pdf [--register MONTH] [--paper letter|a4]\n"
     "       coinwick --help\n"
     "\n"
     "Without options, opens the budget window, on the data file FILE when one is given.\n"
@@ -30,6 +32,8 @@ const char* const kUsage =
     "                 the month's budget and remaining amount\n"
     "  --envelope     compute the table or the register in envelope mode\n"
     "  --raw          print the computed values unrounded instead of the whole numbers shown\n"
+    "  --print FILE   print the budget table of FILE, or with --register MONTH (jan ... dec) that\n"
+    "                 month's register, into the PDF file OUT.pdf on letter (default) or a4 paper\n"
     "  --help         show this help\n";
 
 const QStringList kOptions = {"--table", "--register", "--envelope", "--raw", "--help"};
@@ -47,11 +51,14 @@ bool cwCommandLine::handles(int argc, char* argv[])
         if (kOptions.contains(option))
             return true;
     }
-    return false;
+    return cwPrintCommand::handles(argc, argv);
 }
 
 int cwCommandLine::run(int argc, char* argv[])
 {
+    // Printing needs the window system's tables and fonts, and has options of its own.
+    if (cwPrintCommand::handles(argc, argv))
+        return cwPrintCommand::run(argc, argv);
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     QCommandLineParser parser;

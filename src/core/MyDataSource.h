@@ -142,6 +142,9 @@ public:
     // program must end instead of starting (the companion could not be found).
     bool startCompanionApplication();
 
+    // ---- printing (printing/MyDataSourcePrint.cpp) ----
+    void menuPrint();  // prints the table the main window shows
+
     // ---- synchronisation (sync/MyDataSourceSync.cpp) ----
     // Brings the current file's folder up to date, then loads _pendingFile: waited for, or with
     // detach in the background, where svnUpdateFinished handles the end.

@@ -77,6 +77,7 @@ bool MyDataSource::loadMainWindow()
     connect(ui->actionOpen, &QAction::triggered, this, &MyDataSource::menuOpenFile);
     connect(ui->actionSave, &QAction::triggered, this, &MyDataSource::menuSave);
     connect(ui->actionSaveAs, &QAction::triggered, this, &MyDataSource::menuSaveAs);
+    connect(ui->actionPrint, &QAction::triggered, this, &MyDataSource::menuPrint);
     connect(ui->actionQuit, &QAction::triggered, this, &MyDataSource::menuQuit);
     connect(ui->actionPreferences, &QAction::triggered, this, &MyDataSource::openPrefsPanel);
     connect(ui->actionAbout, &QAction::triggered, this, &MyDataSource::openAboutPanel);
