@@ -167,6 +167,7 @@ private:
     MonthMaps userMonthMaps() const;
     int activeMonthCount(const MonthMaps& months) const;
     qint64 averageOfRow(const cwRecord& row, int activeMonths) const;
+    // activeMonths < 0 leaves the user categories' averages alone (a later pass sets them).
     void updateTotalsForMonth(const QString& columnId, const MonthMaps& months, int activeMonths);
     QString calculateBudgetForColumnId(const QString& monthId, const MonthMaps& months) const;
 

@@ -43,13 +43,15 @@ cwDecimalNumber monthSpending(const cwMonthList& list)
 }  // namespace
 
 // The month maps and the active months are looked up once for all twelve passes: nothing a
-// pass changes affects them, and so updateView stays linear in categories plus entries.
+// pass changes affects them, and so updateView stays linear in categories plus entries. Every
+// pass would recompute every average, and only the last pass's survive, so only the last
+// pass computes them.
 void MyDataSource::updateView()
 {
     const MonthMaps months = userMonthMaps();
     const int activeMonths = activeMonthCount(months);
     for (const QString& monthId : _monthIds)
-        updateTotalsForMonth(monthId, months, activeMonths);
+        updateTotalsForMonth(monthId, months, monthId == _monthIds.last() ? activeMonths : -1);
     reloadBudgetTable();
 }
 
@@ -83,7 +85,8 @@ void MyDataSource::updateTotalsForMonth(const QString& columnId, const MonthMaps
             _envelopeMode ? decimalOf(amountOf(list.value(0))).decimalNumberBySubtracting(spent) : spent;
         row.insert(columnId, shown.stringValue());
         total = total.decimalNumberByAdding(spent);
-        row.insert(kAverage, QString::number(averageOfRow(row, activeMonths)));
+        if (activeMonths >= 0)
+            row.insert(kAverage, QString::number(averageOfRow(row, activeMonths)));
     }
     _catArray[1].insert(columnId, base.decimalNumberBySubtracting(total).stringValue());
     updateAveragesForCategory(1);
