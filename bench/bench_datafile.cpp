@@ -3,6 +3,7 @@
 // (b) loadFile including updateView; (c) buildData plus the atomic write. Targets: (b) within
 // 4x the floor, (c) within 3x. Times are processor time of the benchmark's thread.
 #include "MyDataSource.h"
+#include "cwBenchYear.h"
 #include "cwUserDefaults.h"
 
 #include <QCoreApplication>
@@ -15,7 +16,6 @@
 #include <cstdio>
 #include <functional>
 #include <malloc.h>
-#include <time.h>
 #include <memory>
 
 namespace {
@@ -66,13 +66,6 @@ qsizetype readAndSplit(const QString& path)
         return 0;
     const QStringList lines = decodeText(file.readAll()).split(QStringLiteral("\r\n"));
     return lines.size();
-}
-
-double threadMilliseconds()
-{
-    timespec now;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
 // The best of three runs, in milliseconds of this thread's processor time, so that other

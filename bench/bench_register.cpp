@@ -3,6 +3,7 @@
 // description found nowhere (the whole open month and every earlier month are searched).
 // C = 500 and C = 1000 are both timed, so the ratio shows how the work grows.
 #include "MyDataSource.h"
+#include "cwBenchYear.h"
 #include "cwCheckViewData.h"
 #include "cwUserDefaults.h"
 
@@ -13,25 +14,6 @@
 #include <cstdio>
 
 namespace {
-
-void fillYear(MyDataSource& model, int categories)
-{
-    for (int c = 0; c < categories; ++c) {
-        const QString name = QStringLiteral("Category %1").arg(c);
-        model.createCategory(name, QStringLiteral("0"));
-        cwMonthMap& months = model.getCatDataDictionary()[name];
-        for (const QString& month : model.monthIds()) {
-            cwMonthList& list = months[month];
-            for (int e = 0; e < 20; ++e)
-                list.append({{"day", QString::number((c + e) % 28 + 1)},
-                             {"amount", QStringLiteral("%1.%2").arg(c % 89 + e).arg(e * 7 % 100, 2, 10, QChar('0'))},
-                             {"desc", QStringLiteral("Shop %1").arg((c * 20 + e) % 4000)},
-                             {"note", e % 3 ? QString() : QStringLiteral("weekly")},
-                             {"reconciled", e % 2 ? QStringLiteral("R") : QStringLiteral(" ")}});
-        }
-        model.getMonthlyBudget()[model.monthIds().at(c % 12)] = QStringLiteral("50000");
-    }
-}
 
 struct Figures
 {
